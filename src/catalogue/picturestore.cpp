@@ -1,0 +1,23 @@
+#include "catalogue/picturestore.h"
+
+#include "catalogue/tiles.h"
+
+#include <algorithm>
+
+namespace catalogue {
+
+void PictureStore::Open(qreal devicePixelRatio)
+{
+    if (open_)
+        return;
+    for (int i = 0; i < kElementCount; ++i)
+        pictures_[i] = PaintTile(i, numbered_, devicePixelRatio);
+    pending_.fill(true);
+    open_ = true;
+}
+
+void PictureStore::Close() { open_ = false; }
+
+int PictureStore::PendingCount() const { return int(std::count(pending_.begin(), pending_.end(), true)); }
+
+} // namespace catalogue

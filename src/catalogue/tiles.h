@@ -1,0 +1,20 @@
+#pragma once
+// Tile art, painted with QPainter at start-up: a near-black frame, the family fill, the atomic number
+// (numbered set only) and the symbol. Tiles are painted at the screen's device pixel ratio so they
+// stay sharp on scaled screens; their logical size is the cell size minus four pixels.
+#include <QColor>
+#include <QPixmap>
+#include <QSize>
+
+namespace catalogue {
+
+inline constexpr QColor kFrameColour{1, 1, 1};
+
+QColor FamilyColour(int index);
+QSize TileSize(int index); // logical pixels
+QPixmap PaintTile(int index, bool numbered, qreal devicePixelRatio);
+
+// The application icon: a miniature periodic table in the family colours, size x size pixels.
+QPixmap PaintAppIcon(int size, qreal devicePixelRatio = 1.0);
+
+} // namespace catalogue

@@ -1,0 +1,40 @@
+#pragma once
+// Game play: the four game starts, ClearBoard, the draws, drops and the clock.
+#include <QString>
+
+class frmMain;
+namespace catalogue {
+class PictureStore;
+}
+
+namespace game {
+
+// GameMode 0 to 3 is the index of the visible score column; there is no game when none is visible.
+constexpr int kNoMode = -1;
+int ActiveMode(const frmMain& form);
+bool ColumnShown(const frmMain& form, int mode);
+catalogue::PictureStore& StoreOf(frmMain& form, int mode);
+
+// Resets the chart to empty cells with no score column, clock, holder or legend label.
+void ClearBoard(frmMain& form);
+
+// Starts a game in mode 0 to 3, dropping any game in progress.
+void StartGame(frmMain& form, int mode);
+
+// The draw formulas: index from one uniform value r in [0, 1), always within 0 to 108.
+int FirstDrawIndex(float r); // floor(r * 109 + 1) - 1: every index equally likely
+int NextDrawIndex(float r);  // nearest(r * 108 + 1) - 1, ties to even: the two ends half as likely
+
+// Board reactions to the dragged tile.
+void DropOnCell(frmMain& form, int cell);
+void DragOverBareWindow(frmMain& form);
+void DropOnBareWindow(frmMain& form);
+void DragEnded(frmMain& form, bool landed);
+
+// The clock.
+constexpr int kMaxElapsedSeconds = 32767;
+void Tick(frmMain& form);
+QString MinutesText(int elapsedSeconds);
+QString SecondsText(int elapsedSeconds);
+
+} // namespace game

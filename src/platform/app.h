@@ -1,0 +1,18 @@
+#pragma once
+// What every part of the program knows of the application itself.
+#include <QString>
+
+namespace platform {
+
+// The application title: name of the settings store, splash product label, message box title.
+inline const QString kAppTitle = QStringLiteral("velmor08");
+
+struct Version {
+    int major, minor, revision;
+};
+Version AppVersion();
+
+// Process-wide set-up done once before the first window: application name, fonts.
+void PrepareApplication();
+
+} // namespace platform

@@ -1,0 +1,22 @@
+#pragma once
+// The two modal dialogs of the program. Tests route them to handlers of their own so that no
+// real dialog blocks them; the program itself always shows the real ones.
+#include <QString>
+
+#include <functional>
+
+namespace platform {
+
+// Message box with an OK button only and no icon, titled with the application title.
+void MsgBox(const QString& prompt);
+
+// Input box with a prompt, an empty one-line field, OK and Cancel; Cancel gives the empty text.
+QString InputBox(const QString& prompt, const QString& title);
+
+using MsgBoxHandler = std::function<void(const QString& prompt, const QString& title)>;
+using InputBoxHandler = std::function<QString(const QString& prompt, const QString& title)>;
+
+// Empty handlers restore the real dialogs.
+void RouteDialogs(MsgBoxHandler msgBox, InputBoxHandler inputBox);
+
+} // namespace platform

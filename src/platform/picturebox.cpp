@@ -1,0 +1,179 @@
+#include "platform/picturebox.h"
+
+#include "platform/units.h"
+
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace platform {
+
+PictureBox::PictureBox(QWidget* parent, QRect unitsRect, Fit fit) : QWidget(parent), fit_(fit)
+{
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setGeometry(UnitsRect(unitsRect.x(), unitsRect.y(), unitsRect.width(), unitsRect.height()));
+}
+
+void PictureBox::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    if (fit_ == Fit::OwnSize && !picture_.isNull()) {
+        const QSize inside = picture_.deviceIndependentSize().toSize();
+        resize(inside.width() + 2 * kBorder, inside.height() + 2 * kBorder);
+    }
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect outer = rect();
+    // Sunken two-pixel border: dark above and to the left, light below and to the right.
+    painter.setPen(QColor(0x80, 0x80, 0x80));
+    painter.drawLine(outer.topLeft(), outer.topRight());
+    painter.drawLine(outer.topLeft(), outer.bottomLeft());
+    painter.setPen(QColor(0xFF, 0xFF, 0xFF));
+    painter.drawLine(outer.bottomLeft(), outer.bottomRight());
+    painter.drawLine(outer.topRight(), outer.bottomRight());
+    const QRect inner = outer.adjusted(1, 1, -1, -1);
+    painter.setPen(QColor(0x40, 0x40, 0x40));
+    painter.drawLine(inner.topLeft(), inner.topRight());
+    painter.drawLine(inner.topLeft(), inner.bottomLeft());
+    painter.setPen(QColor(0xD4, 0xD0, 0xC8));
+    painter.drawLine(inner.bottomLeft(), inner.bottomRight());
+    painter.drawLine(inner.topRight(), inner.bottomRight());
+    if (picture_.isNull())
+        return;
+    const QRect inside = outer.adjusted(kBorder, kBorder, -kBorder, -kBorder);
+    if (fit_ == Fit::Scale)
+        painter.drawPixmap(inside, picture_);
+    else
+        painter.drawPixmap(inside.topLeft(), picture_);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (onMouseMove)
+        onMouseMove();
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (dragSource_ && event->button() == Qt::LeftButton)
+        startDrag();
+}
+
+void PictureBox::startDrag()
+{
+    if (dragging_)
+        return;
+    auto* drag = new QDrag(this);
+    auto* mime = new QMimeData;
+    mime->setData(kTileMimeType, QByteArray());
+    drag->setMimeData(mime);
+    if (!dragImage_.isNull()) {
+        drag->setPixmap(dragImage_);
+        drag->setHotSpot(QPoint(dragImage_.deviceIndependentSize().toSize().width() / 2,
+                                dragImage_.deviceIndependentSize().toSize().height() / 2));
+    }
+    dragging_ = true;
+    const Qt::DropAction result = drag->exec(Qt::MoveAction);
+    dragging_ = false;
+    if (onDragEnded)
+        onDragEnded(result != Qt::IgnoreAction);
+}
+
+void PictureBox::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!CarriesTile(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (onDragOver)
+        onDragOver(DragState::Enter);
+}
+
+void PictureBox::dragMoveEvent(QDragMoveEvent* event)
+{
+    // Cells take the tile; the holder refuses a drop on itself.
+    if (onDrop)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+    if (onDragOver)
+        onDragOver(DragState::Over);
+}
+
+void PictureBox::dragLeaveEvent(QDragLeaveEvent*)
+{
+    if (onDragOver)
+        onDragOver(DragState::Leave);
+}
+
+void PictureBox::dropEvent(QDropEvent* event)
+{
+    if (!onDrop || !CarriesTile(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    onDrop();
+}
+
+Surface::Surface(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    setAutoFillBackground(true);
+}
+
+void Surface::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (onMouseMove)
+        onMouseMove();
+}
+
+void Surface::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!CarriesTile(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (onDragOver)
+        onDragOver(DragState::Enter);
+}
+
+void Surface::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->acceptProposedAction();
+    if (onDragOver)
+        onDragOver(DragState::Over);
+}
+
+void Surface::dragLeaveEvent(QDragLeaveEvent*)
+{
+    if (onDragOver)
+        onDragOver(DragState::Leave);
+}
+
+void Surface::dropEvent(QDropEvent* event)
+{
+    if (!CarriesTile(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (onDrop)
+        onDrop();
+}
+
+} // namespace platform

@@ -1,0 +1,141 @@
+#pragma once
+// The main window: every control as a named member, the game counters and the two picture stores.
+// This header is the map of the window; the other subsystems reach the controls by these names.
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+#include "catalogue/elements.h"
+#include "catalogue/families.h"
+#include "catalogue/picturestore.h"
+#include "platform/label.h"
+#include "platform/picturebox.h"
+#include "platform/statusbar.h"
+#include "platform/timer.h"
+
+class QAction;
+class QMenu;
+
+using platform::Label;
+using platform::PictureBox;
+using ScoreArray = std::array<Label*, 4>; // one label per GameMode, all on the same rectangle
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The bare window: the client area beneath all controls.
+    platform::Surface* Surface = nullptr;
+
+    // Board, holder and blank picture.
+    std::array<PictureBox*, catalogue::kElementCount> Image1{};
+    PictureBox* imgHolder = nullptr;
+    PictureBox* Image2 = nullptr;
+
+    // Clock.
+    Label* lblTime = nullptr;
+    Label* lblMin = nullptr;
+    Label* lblColon = nullptr;
+    Label* lblSec = nullptr;
+    platform::Timer* Timer1 = nullptr;
+
+    // Information panel: headings and values.
+    Label* lblElementHeading = nullptr;
+    Label* lblAtomicnum = nullptr;
+    Label* lblAtomicMassHeading = nullptr;
+    Label* lblMeltingHeading = nullptr;
+    Label* lblBoilingHeading = nullptr;
+    Label* lblName = nullptr;
+    Label* lblNumber = nullptr;
+    Label* lblAtomicMass = nullptr;
+    Label* lblMelting = nullptr;
+    Label* lblBoiling = nullptr;
+
+    // Legend labels.
+    Label* lblAlkali = nullptr;
+    Label* lblAlkaline = nullptr;
+    Label* lblTransition = nullptr;
+    Label* lblAluminum = nullptr;
+    Label* lblCarbon = nullptr;
+    Label* lblNitrogen = nullptr;
+    Label* lblOxygen = nullptr;
+    Label* lblHalogens = nullptr;
+    Label* lblNobel = nullptr;
+    Label* lblLanthanide = nullptr;
+    Label* lblActinide = nullptr;
+    Label* lblMetals = nullptr;
+    Label* lblNonMetals = nullptr;
+    Label* lblRareEarth = nullptr;
+
+    // Score panel: nine ranks of name, minutes and seconds, each an array over the four modes.
+    ScoreArray lblFirstName{}, lblFirstMin{}, lblFirstSec{};
+    ScoreArray lblSecondName{}, lblSecondMin{}, lblSecondSec{};
+    ScoreArray lblThirdName{}, lblThirdMin{}, lblThirdSec{};
+    ScoreArray lblFourthName{}, lblFourthMin{}, lblFourthSec{};
+    ScoreArray lblFifthName{}, lblFifthMin{}, lblFifthSec{};
+    ScoreArray lblSixthName{}, lblSixthMin{}, lblSixthSec{};
+    ScoreArray lblSeventhName{}, lblSeventhMin{}, lblSeventhSec{};
+    ScoreArray lblEighthName{}, lblEighthMin{}, lblEighthSec{};
+    ScoreArray lblNinthName{}, lblNinthMin{}, lblNinthSec{};
+
+    // Score labels by rank (1 to 9) and field, for code that walks a table.
+    Label* NameLabel(int rank, int mode) const;
+    Label* MinLabel(int rank, int mode) const;
+    Label* SecLabel(int rank, int mode) const;
+
+    // Status bar and menus.
+    platform::StatusBar* sbStatusBar = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileBar5 = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuView = nullptr;
+    QAction* mnuMetals = nullptr;
+    QAction* mnuNonMetals = nullptr;
+    QAction* mnuRare = nullptr;
+    std::array<QAction*, 1> Seperator{};
+    QAction* mnuAlkali = nullptr;
+    QAction* mnuAlkaline = nullptr;
+    QAction* mnuTransition = nullptr;
+    QAction* mnuAluminum = nullptr;
+    QAction* mnuCarbon = nullptr;
+    QAction* mnuNitrogen = nullptr;
+    QAction* mnuOxygen = nullptr;
+    QAction* mnuHalogens = nullptr;
+    QAction* mnuNobel = nullptr;
+    QAction* mnuLanthanide = nullptr;
+    QAction* mnuActinide = nullptr;
+    QAction* Sepera = nullptr;
+    QAction* mnuAll = nullptr;
+    QMenu* mnuPlayGame = nullptr;
+    QAction* mnuPlayCommon = nullptr;
+    QAction* mnuPlay = nullptr;
+    QAction* mnuWONumber = nullptr;
+    QAction* mnuPlayAtomic = nullptr;
+
+    // The legend label and the View entry of a group.
+    Label* LegendLabel(catalogue::Group group) const;
+    QAction* GroupMenuItem(catalogue::Group group) const;
+
+    // Game counters.
+    qint16 PlacedCount = 0;
+    qint16 CurrentElement = 0;
+    qint16 ElapsedSeconds = 0;
+
+    // Picture stores: numbered tiles and plain tiles, with their pending flags.
+    catalogue::PictureStore frmHold{true};
+    catalogue::PictureStore frmHold2{false};
+
+    // Set by the start-up wiring; run when the window closes.
+    std::function<void()> onUnload;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    bool unloaded_ = false;
+};

@@ -1,0 +1,92 @@
+#include "shell/splash.h"
+
+#include "catalogue/tiles.h"
+#include "platform/app.h"
+#include "platform/label.h"
+#include "platform/units.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QLabel>
+#include <QWindow>
+
+namespace {
+QLabel* SplashLabel(QWidget* parent, const QString& text, QRect units, const QFont& font,
+                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    label->setAlignment(align);
+    label->setGeometry(platform::UnitsRect(units.x(), units.y(), units.width(), units.height()));
+    return label;
+}
+} // namespace
+
+frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHint)
+{
+    setFixedSize(platform::UnitsToPixels(7455), platform::UnitsToPixels(4710));
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::Box);
+    frame->setGeometry(rect());
+
+    picture = new QLabel(frame);
+    picture->setFrameShape(QFrame::Box);
+    picture->setScaledContents(true);
+    picture->setPixmap(catalogue::PaintAppIcon(32, devicePixelRatioF()));
+    picture->setGeometry(platform::UnitsRect(240, 720, 2415, 2535));
+
+    using platform::SansFont;
+    lblUser = SplashLabel(frame, QStringLiteral("User"), {270, 300, 6855, 255}, SansFont(8.25),
+                          Qt::AlignRight | Qt::AlignTop);
+    lblProductName = SplashLabel(frame, QStringLiteral("Product"), {2670, 1200, 4230, 720}, SansFont(29.25, true));
+    QPalette green = lblProductName->palette();
+    green.setColor(QPalette::WindowText, QColor(0, 192, 0));
+    lblProductName->setPalette(green);
+    lblVersion = SplashLabel(frame, QStringLiteral("Version"), {6390, 2760, 615, 300}, SansFont(12, true),
+                             Qt::AlignRight | Qt::AlignTop);
+    lblCompany = SplashLabel(frame, QStringLiteral("The velmor08 team"), {4710, 3330, 2415, 495}, SansFont(13.5));
+    lblWarning = SplashLabel(frame, QStringLiteral("Questions and ideas: see the README"), {300, 3720, 6855, 435},
+                             SansFont(13.5));
+    lblNotice = SplashLabel(frame, QStringLiteral("Free to use, copy and share for learning."), {360, 4200, 6735, 255},
+                            QFont());
+}
+
+void frmSplash::SplashLoad()
+{
+    const platform::Version v = platform::AppVersion();
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision));
+    // Sized to its text, keeping its right edge where the layout puts it.
+    const QRect box = lblVersion->geometry();
+    const int width = lblVersion->sizeHint().width();
+    lblVersion->setGeometry(box.right() + 1 - width, box.top(), width, lblVersion->sizeHint().height());
+    lblProductName->setText(platform::kAppTitle);
+}
+
+void frmSplash::showEvent(QShowEvent* event)
+{
+    if (!loaded_) {
+        loaded_ = true;
+        SplashLoad();
+    }
+    QWidget::showEvent(event);
+}
+
+void frmSplash::paintEvent(QPaintEvent* event)
+{
+    painted_ = true;
+    QWidget::paintEvent(event);
+}
+
+void frmSplash::ShowAndPaint()
+{
+    show();
+    // Let the window system map the splash, then paint it before the slow work begins.
+    QElapsedTimer waited;
+    waited.start();
+    while (!(windowHandle() && windowHandle()->isExposed()) && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

@@ -1,0 +1,38 @@
+#include "shell/startup.h"
+
+#include "platform/app.h"
+#include "shell/frmMain.h"
+#include "shell/lifecycle.h"
+#include "shell/splash.h"
+
+namespace shell {
+
+std::unique_ptr<frmMain> StartUp(const StartUpObserver& observe)
+{
+    const auto step = [&](const char* name) {
+        if (observe)
+            observe(name);
+    };
+    platform::PrepareApplication();
+
+    auto splash = std::make_unique<frmSplash>();
+    splash->ShowAndPaint();
+    step(splash->painted() ? "splash-painted" : "splash-shown");
+
+    auto form = std::make_unique<frmMain>();
+    step("load-begin");
+    MainLoad(*form);
+    step("load-end");
+
+    splash->close();
+    splash.reset();
+    step("splash-closed");
+
+    // The chart needs a client area larger than the default normal size: open maximised, with
+    // the remembered placement as the normal bounds.
+    form->showMaximized();
+    step("main-shown");
+    return form;
+}
+
+} // namespace shell
