@@ -5,5 +5,6 @@ namespace scores {
 void EnterHighScore(frmMain&) {}
 void LoadAllTables(frmMain&) {}
 void SaveAllTables(frmMain&) {}
+void UseScoreFolder(const QString&) {}
 
 } // namespace scores

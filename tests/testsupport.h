@@ -1,0 +1,46 @@
+#pragma once
+// Shared set-up of every test executable: a private home for settings and scores, the fonts and
+// application name the program uses, and helpers to build a loaded main window.
+#include <QString>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class frmMain;
+
+namespace testsupport {
+
+// The temporary folder that stands in for the user's home during this test run.
+QString TestHome();
+// The folder the score files go to during this test run (emptied by ResetScores).
+QString ScoreFolder();
+void ResetScores();
+void ResetSettings();
+
+// A main window created and loaded as the start-up does, not shown.
+std::unique_ptr<frmMain> LoadedWindow();
+
+// Answers dialogs: message boxes are counted, input boxes get the queued names in order.
+struct DialogLog {
+    QStringList messages;
+    QStringList prompts;
+    QStringList titles;
+    QStringList answers; // taken front first; empty text once they run out
+};
+DialogLog& Dialogs();
+void RouteDialogsToLog();
+
+int Prepare(int argc, char** argv); // before QApplication
+} // namespace testsupport
+
+// Like QTEST_MAIN, with the private home set up before the application starts.
+#define VELMOR08_TEST_MAIN(TestClass)                                                                              \
+    int main(int argc, char** argv)                                                                                \
+    {                                                                                                              \
+        testsupport::Prepare(argc, argv);                                                                          \
+        QApplication app(argc, argv);                                                                              \
+        testsupport::RouteDialogsToLog();                                                                          \
+        TestClass test;                                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                                    \
+    }
