@@ -1,0 +1,402 @@
+// Game starts, ClearBoard, the draws, drops, completion and the clock.
+#include "testsupport.h"
+
+#include "catalogue/families.h"
+#include "explore/explore.h"
+#include "game/game.h"
+#include "platform/random.h"
+#include "shell/frmMain.h"
+
+#include <QElapsedTimer>
+#include <cmath>
+
+using catalogue::kElementCount;
+using catalogue::PictureStore;
+
+namespace {
+
+bool Blank(const frmMain& form, int i) { return form.Image1[i]->picture().isNull(); }
+bool Shows(const frmMain& form, int i, const PictureStore& store)
+{
+    return form.Image1[i]->picture().cacheKey() == store.Picture(i).cacheKey();
+}
+int ShownColumns(const frmMain& form)
+{
+    int shown = 0;
+    for (int k = 0; k < 4; ++k)
+        for (int rank = 1; rank <= 9; ++rank)
+            shown += form.NameLabel(rank, k)->shown() + form.MinLabel(rank, k)->shown() + form.SecLabel(rank, k)->shown();
+    return shown;
+}
+int ShownLegends(const frmMain& form)
+{
+    int shown = 0;
+    for (int g = 0; g < catalogue::kGroupCount; ++g)
+        shown += form.LegendLabel(catalogue::Group(g))->shown();
+    return shown;
+}
+int WrongCell(const frmMain& form) { return form.CurrentElement == 0 ? 1 : 0; }
+
+} // namespace
+
+class GameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void clock_data();
+    void clock();
+    void starts_data();
+    void starts();
+    void clearBoardLeavesTheGameCounters();
+    void modeOneAfterStartupShowsTheOtherElementsAsTiles();
+    void modeZeroKeepsTheLegendOfAReveal();
+    void drops_data();
+    void drops();
+    void plainModesUseOnlyThePlainStore();
+    void dragOverBareWindowHidesTheHolderUntilADrop();
+    void dragThatFindsNoTargetGivesTheTileBack();
+    void completeGames_data();
+    void completeGames();
+    void drawFormulaEnds();
+    void drawDistributions();
+    void repeatedDrawEndsWhileTheClockStandsStill();
+    void startDuringAGameRestartsTheClockInterval();
+
+private:
+    std::unique_ptr<frmMain> form;
+};
+
+void GameTest::init()
+{
+    testsupport::ResetScores();
+    testsupport::Dialogs() = {};
+    platform::SeedRandom(12345);
+    form = testsupport::LoadedWindow();
+}
+
+void GameTest::cleanup()
+{
+    platform::RouteRandom({});
+    platform::FreezeClockForRandom(false);
+    form.reset();
+}
+
+void GameTest::clock_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<QString>("seconds");
+    QTest::newRow("first tick") << 1 << "00" << "01";
+    QTest::newRow("59 s") << 59 << "00" << "59";
+    QTest::newRow("one minute") << 60 << "01" << "00";
+    QTest::newRow("an hour stays minutes") << 3600 << "60" << "00";
+    QTest::newRow("three-digit minutes") << 6000 << "100" << "00";
+    QTest::newRow("largest count") << 32767 << "546" << "07";
+    QTest::newRow("a tick beyond holds") << 32768 << "546" << "07";
+}
+
+void GameTest::clock()
+{
+    QFETCH(int, ticks);
+    QFETCH(QString, minutes);
+    QFETCH(QString, seconds);
+    game::StartGame(*form, 1);
+    QCOMPARE(form->lblMin->caption(), QStringLiteral("00"));
+    for (int t = 0; t < ticks; ++t)
+        game::Tick(*form);
+    QCOMPARE(form->lblMin->caption(), minutes);
+    QCOMPARE(form->lblSec->caption(), seconds);
+    QCOMPARE(int(form->ElapsedSeconds), std::min(ticks, 32767));
+}
+
+void GameTest::starts_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("before"); // idle, running, revealed
+    for (int mode = 0; mode < 4; ++mode)
+        for (const char* before : {"idle", "running", "revealed"})
+            QTest::addRow("mode %d from %s", mode, before) << mode << QString::fromLatin1(before);
+}
+
+void GameTest::starts()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, before);
+    if (before == QLatin1String("running")) {
+        game::StartGame(*form, (mode + 1) % 4);
+        game::DropOnCell(*form, form->CurrentElement);
+        game::Tick(*form);
+    } else if (before == QLatin1String("revealed")) {
+        explore::RevealGroup(*form, catalogue::Group::Metals);
+    }
+    const bool legendBefore = form->lblMetals->shown();
+    const bool numberBefore = form->lblNumber->shown();
+
+    game::StartGame(*form, mode);
+
+    const bool common = mode == 1 || mode == 3;
+    const PictureStore& store = mode >= 2 ? form->frmHold2 : form->frmHold;
+    QCOMPARE(game::ActiveMode(*form), mode);
+    QCOMPARE(ShownColumns(*form), 27);
+    for (int rank = 1; rank <= 9; ++rank)
+        QVERIFY(form->NameLabel(rank, mode)->shown() && form->SecLabel(rank, mode)->shown());
+    QCOMPARE(form->lblMetals->shown(), mode == 0 && legendBefore);
+    if (mode != 0)
+        QCOMPARE(ShownLegends(*form), 0);
+    QCOMPARE(form->lblNumber->shown(), mode == 1 ? false : numberBefore);
+    QCOMPARE(form->lblAtomicnum->shown(), form->lblNumber->shown());
+    for (Label* clock : {form->lblTime, form->lblMin, form->lblColon, form->lblSec})
+        QVERIFY(clock->shown());
+    QCOMPARE(form->lblMin->caption(), QStringLiteral("00"));
+    QCOMPARE(form->lblSec->caption(), QStringLiteral("00"));
+    QCOMPARE(int(form->ElapsedSeconds), 0);
+    QVERIFY(form->Timer1->enabled());
+    QVERIFY(form->imgHolder->shown());
+    QCOMPARE(int(form->PlacedCount), common ? 59 : 0);
+    QCOMPARE(store.PendingCount(), common ? 50 : 109);
+    QVERIFY(store.Pending(form->CurrentElement));
+    QCOMPARE(form->imgHolder->picture().cacheKey(), store.Picture(form->CurrentElement).cacheKey());
+    QCOMPARE(form->imgHolder->dragImage().cacheKey(), form->imgHolder->picture().cacheKey());
+    for (int i = 0; i < kElementCount; ++i) {
+        const bool played = !common || catalogue::IsCommon(i);
+        QCOMPARE(store.Pending(i), played);
+        if (played)
+            QVERIFY2(Blank(*form, i), qPrintable(QString::number(i)));
+        else
+            QVERIFY2(Shows(*form, i, store), qPrintable(QString::number(i)));
+    }
+}
+
+void GameTest::clearBoardLeavesTheGameCounters()
+{
+    game::StartGame(*form, 0);
+    game::DropOnCell(*form, form->CurrentElement);
+    const qint16 placed = form->PlacedCount, current = form->CurrentElement;
+    const int pending = form->frmHold.PendingCount();
+    game::ClearBoard(*form);
+    QCOMPARE(form->PlacedCount, placed);
+    QCOMPARE(form->CurrentElement, current);
+    QCOMPARE(form->frmHold.PendingCount(), pending);
+    QVERIFY(form->lblNumber->shown() && form->lblAtomicnum->shown());
+    QCOMPARE(ShownColumns(*form), 0);
+    QCOMPARE(ShownLegends(*form), 0);
+    QVERIFY(!form->imgHolder->shown() && !form->lblTime->shown() && !form->lblColon->shown());
+    QCOMPARE(form->lblMin->caption(), QStringLiteral("00"));
+    QCOMPARE(int(form->ElapsedSeconds), 0);
+    for (int i = 0; i < kElementCount; ++i)
+        QVERIFY(Blank(*form, i));
+}
+
+void GameTest::modeOneAfterStartupShowsTheOtherElementsAsTiles()
+{
+    game::StartGame(*form, 1);
+    int blank = 0;
+    for (int i = 0; i < kElementCount; ++i) {
+        blank += Blank(*form, i);
+        if (!catalogue::IsCommon(i))
+            QVERIFY(Shows(*form, i, form->frmHold));
+    }
+    QCOMPARE(blank, 50);
+    QVERIFY(catalogue::IsCommon(form->CurrentElement));
+}
+
+void GameTest::modeZeroKeepsTheLegendOfAReveal()
+{
+    explore::RevealAll(*form);
+    game::StartGame(*form, 0);
+    QVERIFY(form->lblMetals->shown() && form->lblNonMetals->shown() && form->lblRareEarth->shown());
+    game::StartGame(*form, 3);
+    QCOMPARE(ShownLegends(*form), 0);
+}
+
+void GameTest::drops_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("right cell") << "right";
+    QTest::newRow("wrong cell") << "wrong";
+    QTest::newRow("cell already holding a placed tile") << "placed";
+}
+
+void GameTest::drops()
+{
+    QFETCH(QString, where);
+    game::StartGame(*form, 0);
+    int placedCell = -1;
+    if (where == QLatin1String("placed")) {
+        placedCell = form->CurrentElement;
+        game::DropOnCell(*form, placedCell);
+    }
+    const qint16 placedBefore = form->PlacedCount;
+    const int offered = form->CurrentElement;
+    const int cell = where == QLatin1String("right") ? offered
+                   : where == QLatin1String("placed") ? placedCell
+                                                      : WrongCell(*form);
+    QVERIFY(where != QLatin1String("placed") || cell != offered);
+    QList<qint64> boardBefore;
+    for (int i = 0; i < kElementCount; ++i)
+        boardBefore << form->Image1[i]->picture().cacheKey();
+
+    game::DropOnCell(*form, cell);
+
+    const bool right = where == QLatin1String("right");
+    QCOMPARE(int(form->PlacedCount), placedBefore + (right ? 1 : 0));
+    QCOMPARE(form->frmHold.Pending(offered), !right);
+    QCOMPARE(form->frmHold.PendingCount(), kElementCount - form->PlacedCount);
+    for (int i = 0; i < kElementCount; ++i) {
+        if (right && i == offered)
+            QVERIFY(Shows(*form, i, form->frmHold));
+        else
+            QCOMPARE(form->Image1[i]->picture().cacheKey(), boardBefore[i]);
+    }
+    QVERIFY(form->imgHolder->shown());
+    QVERIFY(form->frmHold.Pending(form->CurrentElement));
+    QCOMPARE(form->imgHolder->picture().cacheKey(), form->frmHold.Picture(form->CurrentElement).cacheKey());
+    QCOMPARE(form->imgHolder->dragImage().cacheKey(), form->imgHolder->picture().cacheKey());
+    QVERIFY(form->Timer1->enabled());
+    QVERIFY(testsupport::Dialogs().messages.isEmpty());
+}
+
+void GameTest::plainModesUseOnlyThePlainStore()
+{
+    for (int mode : {2, 3}) {
+        game::StartGame(*form, 0); // all numbered flags true
+        game::StartGame(*form, mode);
+        const int offered = form->CurrentElement;
+        game::DropOnCell(*form, offered);
+        QVERIFY(Shows(*form, offered, form->frmHold2));
+        QVERIFY(!form->frmHold2.Pending(offered));
+        QCOMPARE(form->frmHold.PendingCount(), kElementCount); // numbered flags untouched
+        QVERIFY(form->frmHold2.Pending(form->CurrentElement));
+        QCOMPARE(form->imgHolder->picture().cacheKey(), form->frmHold2.Picture(form->CurrentElement).cacheKey());
+    }
+}
+
+void GameTest::dragOverBareWindowHidesTheHolderUntilADrop()
+{
+    game::StartGame(*form, 1);
+    const qint16 offered = form->CurrentElement;
+    game::DragOverBareWindow(*form);
+    QVERIFY(!form->imgHolder->shown());
+    game::DropOnBareWindow(*form);
+    QVERIFY(form->imgHolder->shown());
+    QCOMPARE(form->CurrentElement, offered);
+    QCOMPARE(int(form->PlacedCount), 59);
+    game::DragEnded(*form, true);
+    QVERIFY(form->imgHolder->shown());
+}
+
+void GameTest::dragThatFindsNoTargetGivesTheTileBack()
+{
+    game::StartGame(*form, 1);
+    const qint16 offered = form->CurrentElement;
+    game::DragOverBareWindow(*form);
+    game::DragEnded(*form, false); // released over a label, outside the window, or Escape
+    QVERIFY(form->imgHolder->shown());
+    QCOMPARE(form->CurrentElement, offered);
+    QCOMPARE(int(form->PlacedCount), 59);
+    QCOMPARE(form->frmHold.PendingCount(), 50);
+}
+
+void GameTest::completeGames_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("drops");
+    QTest::newRow("mode 0, all elements") << 0 << 109;
+    QTest::newRow("mode 1, common elements") << 1 << 50;
+    QTest::newRow("mode 2, plain tiles") << 2 << 109;
+    QTest::newRow("mode 3, common plain tiles") << 3 << 50;
+}
+
+void GameTest::completeGames()
+{
+    QFETCH(int, mode);
+    QFETCH(int, drops);
+    testsupport::Dialogs().answers = {QStringLiteral("Ann")};
+    game::StartGame(*form, mode);
+    for (int t = 0; t < 187; ++t)
+        game::Tick(*form);
+    int made = 0;
+    while (form->PlacedCount < kElementCount && made < 200) {
+        QVERIFY(testsupport::Dialogs().messages.isEmpty());
+        game::DropOnCell(*form, form->CurrentElement);
+        ++made;
+    }
+    QCOMPARE(made, drops);
+    QCOMPARE(testsupport::Dialogs().messages, QStringList{QStringLiteral("Congratulations for completing the Periodic Table")});
+    QCOMPARE(testsupport::Dialogs().titles.first(), QStringLiteral("velmor08"));
+    QVERIFY(!form->imgHolder->shown());
+    QVERIFY(!form->Timer1->enabled());
+    QCOMPARE(form->lblMin->caption(), QStringLiteral("03"));
+    QCOMPARE(form->lblSec->caption(), QStringLiteral("07"));
+    QCOMPARE(game::ActiveMode(*form), mode);
+    const PictureStore& store = mode >= 2 ? form->frmHold2 : form->frmHold;
+    QCOMPARE(store.PendingCount(), 0);
+    for (int i = 0; i < kElementCount; ++i)
+        QVERIFY(Shows(*form, i, store));
+}
+
+void GameTest::drawFormulaEnds()
+{
+    const float largest = std::nextafter(1.0f, 0.0f);
+    QCOMPARE(game::FirstDrawIndex(0.0f), 0);
+    QCOMPARE(game::FirstDrawIndex(largest), 108);
+    QCOMPARE(game::NextDrawIndex(0.0f), 0);
+    QCOMPARE(game::NextDrawIndex(largest), 108);
+    // 0.125 * 108 + 1 = 14.5 and 0.375 * 108 + 1 = 41.5: ties go to the even integer.
+    QCOMPARE(game::NextDrawIndex(0.125f), 13);
+    QCOMPARE(game::NextDrawIndex(0.375f), 41);
+    // Out-of-range values from a faulty source are clamped.
+    QCOMPARE(game::FirstDrawIndex(1.0f), 108);
+    QCOMPARE(game::NextDrawIndex(-0.5f), 0);
+
+    // The game uses the same formulas on the values the random source gives.
+    QList<float> values{0.0f, largest};
+    platform::RouteRandom([&values] { return values.takeFirst(); });
+    game::StartGame(*form, 0);
+    QCOMPARE(int(form->CurrentElement), 0);
+    game::DropOnCell(*form, 50); // wrong cell: next draw takes `largest`
+    QCOMPARE(int(form->CurrentElement), 108);
+}
+
+void GameTest::drawDistributions()
+{
+    platform::SeedRandom(2024);
+    constexpr int kDraws = 218000;
+    std::array<int, kElementCount> first{}, next{};
+    for (int n = 0; n < kDraws; ++n) {
+        first[game::FirstDrawIndex(platform::Rnd())]++;
+        next[game::NextDrawIndex(platform::Rnd())]++;
+    }
+    const double firstMean = kDraws / 109.0, nextMean = kDraws / 108.0;
+    for (int i = 0; i < kElementCount; ++i) {
+        QVERIFY2(std::abs(first[i] - firstMean) < 0.1 * firstMean, qPrintable(QString::number(i)));
+        const double expected = (i == 0 || i == 108) ? nextMean / 2 : nextMean;
+        QVERIFY2(std::abs(next[i] - expected) < 0.1 * expected, qPrintable(QString::number(i)));
+    }
+}
+
+void GameTest::repeatedDrawEndsWhileTheClockStandsStill()
+{
+    platform::FreezeClockForRandom(true);
+    QElapsedTimer timer;
+    timer.start();
+    for (int n = 0; n < 200; ++n) {
+        game::StartGame(*form, n % 2 ? 1 : 3);
+        QVERIFY(catalogue::IsCommon(form->CurrentElement));
+    }
+    QVERIFY(timer.elapsed() < 2000);
+}
+
+void GameTest::startDuringAGameRestartsTheClockInterval()
+{
+    game::StartGame(*form, 1);
+    QTest::qWait(600);
+    game::StartGame(*form, 1);
+    QCOMPARE(form->Timer1->remainingTime() > 800, true);
+    QTRY_COMPARE_WITH_TIMEOUT(form->lblSec->caption(), QStringLiteral("01"), 3000);
+    QCOMPARE(form->lblMin->caption(), QStringLiteral("00"));
+}
+
+VELMOR08_TEST_MAIN(GameTest)
+#include "test_game.moc"
