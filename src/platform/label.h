@@ -4,6 +4,8 @@
 // It swallows pointer moves and drags so that the surface under it does not react to them.
 #include <QLabel>
 
+#include <functional>
+
 namespace platform {
 
 struct LabelStyle {
