@@ -20,6 +20,7 @@ const QColor kPurple(0xC0, 0x00, 0xC0); // clock and score labels
 
 constexpr int kClientWidth = 11925;
 constexpr int kClientHeight = 7890;
+constexpr int kStatusBarHeight = 270;
 
 struct ScoreRank {
     ScoreArray frmMain::*name;
@@ -102,8 +103,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     // The status bar belongs to the client area; the surface takes the rest of it.
     sbStatusBar = new platform::StatusBar(this, QStringLiteral("Status"));
     setStatusBar(sbStatusBar);
-    resize(platform::UnitsToPixels(kClientWidth),
-           platform::UnitsToPixels(kClientHeight) + menuBar()->sizeHint().height());
+    // The design size shows every control whole: the surface above the status bar keeps the
+    // layout's height whatever height the platform's status bar takes.
+    resize(platform::UnitsToPixels(kClientWidth), menuBar()->sizeHint().height()
+                                                      + platform::UnitsToPixels(kClientHeight - kStatusBarHeight)
+                                                      + sbStatusBar->sizeHint().height());
     shell::WireEvents(*this);
 }
 

@@ -1,0 +1,623 @@
+// The main window on a real X server (a private Xvfb), driven by real pointer and key input from
+// xdotool: the window as the program opens it, pointing at the chart, the Play menu's keys and the
+// holder's tile dragged for real. With VELMOR08_SCREENSHOT=path set, the last case also writes a
+// picture of a game in progress to that path.
+#include "testsupport.h"
+
+#include "catalogue/elements.h"
+#include "catalogue/families.h"
+#include "catalogue/tiles.h"
+#include "game/game.h"
+#include "platform/random.h"
+#include "platform/units.h"
+#include "shell/frmMain.h"
+#include "shell/startup.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QProcess>
+#include <QScreen>
+#include <QSettings>
+#include <QTimer>
+
+#include <functional>
+#include <random>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kWait = 20000; // ms: generous, the machine may be busy
+
+constexpr int kHydrogen = 0, kScandium = 20, kIron = 25, kCobalt = 26, kCopper = 28, kRadon = 85, kMeitnerium = 108;
+
+QString Name(int index)
+{
+    const std::string_view name = catalogue::Element(index).name;
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+QPoint CentreOf(const QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); }
+
+QStringList MoveTo(QPoint global) { return {"mousemove", QString::number(global.x()), QString::number(global.y())}; }
+
+// Runs xdotool and waits for it; the input it fakes is on the X server when it returns.
+bool Xdo(const QStringList& args) { return QProcess::execute(QStringLiteral("xdotool"), args) == 0; }
+
+QColor ScreenPixel(QPoint global)
+{
+    const QImage pixel = QGuiApplication::primaryScreen()->grabWindow(0, global.x(), global.y(), 1, 1).toImage();
+    return pixel.isNull() ? QColor() : pixel.pixelColor(0, 0);
+}
+
+bool Near(const QColor& a, QRgb b)
+{
+    const QColor want = QColor::fromRgb(b);
+    return a.isValid() && qAbs(a.red() - want.red()) <= 4 && qAbs(a.green() - want.green()) <= 4 &&
+           qAbs(a.blue() - want.blue()) <= 4;
+}
+
+// Records which widget received which pointer or drag event, so that a step can wait until its
+// input has arrived where it was aimed.
+class EventLog : public QObject {
+public:
+    void clear() { seen_.clear(); }
+    bool seen(const QWidget* receiver, QEvent::Type type) const { return seen_.count({receiver, type}) > 0; }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::DragMove:
+        case QEvent::DragLeave:
+        case QEvent::Drop:
+            if (receiver->isWidgetType())
+                seen_.insert({receiver, event->type()});
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    std::set<std::pair<const QObject*, QEvent::Type>> seen_;
+};
+
+// One piece of real input and the condition that shows it has been handled.
+struct Step {
+    QStringList xdo;
+    std::function<bool()> until;
+    QString what;
+};
+
+// Plays steps one after the other from a timer. A timer goes on firing inside the nested event
+// loop of a drag, so a gesture can press on the holder, move and release while the drag runs.
+class Gesture : public QObject {
+public:
+    Gesture(EventLog& log, std::vector<Step> steps) : log_(log), steps_(std::move(steps))
+    {
+        connect(&timer_, &QTimer::timeout, this, &Gesture::poll);
+        timer_.start(10);
+    }
+    bool finished() const { return finished_; }
+    const QString& failure() const { return failure_; }
+
+private:
+    void poll()
+    {
+        if (finished_)
+            return;
+        const Step& step = steps_[next_];
+        if (!started_) {
+            started_ = true;
+            log_.clear();
+            clock_.start();
+            if (!Xdo(step.xdo))
+                return fail(QStringLiteral("xdotool failed: ") + step.xdo.join(' '));
+        }
+        if (step.until()) {
+            started_ = false;
+            if (++next_ == steps_.size()) {
+                finished_ = true;
+                timer_.stop();
+            }
+        } else if (clock_.elapsed() > kWait) {
+            fail(QStringLiteral("no effect of '%1' (%2)").arg(step.what, step.xdo.join(' ')));
+        }
+    }
+    void fail(const QString& why)
+    {
+        failure_ = why;
+        finished_ = true;
+        timer_.stop();
+        Xdo({"mouseup", "1"}); // never leave a button held for the next case
+    }
+
+    EventLog& log_;
+    std::vector<Step> steps_;
+    size_t next_ = 0;
+    bool started_ = false;
+    bool finished_ = false;
+    QString failure_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+};
+
+enum Target {
+    OwnCell,
+    WrongEmptyCell,
+    WrongTiledCell,
+    HeadingLabel,
+    ScoreLabel,
+    ClockLabel,
+    StatusBar,
+    BareWindow,
+    OutsideWindow,
+    EscapeOverCell
+};
+enum Pointing { AtCell, AtOverlap, AtLabel, AtStatusBar, AtBare };
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void windowComesUpWithTheChart();
+    void chartShowsFamilyColours_data();
+    void chartShowsFamilyColours();
+    void pointingFillsAndEmptiesThePanel_data();
+    void pointingFillsAndEmptiesThePanel();
+    void commonGameStartsFromTheKeyboard();
+    void greyedPlayItemsIgnoreTheirKeys();
+    void dragOfTheHoldersTile_data();
+    void dragOfTheHoldersTile();
+    void rightDropsInARow();
+
+private:
+    void Play(std::vector<Step> steps);
+    void StartCommonGameFromKeyboard();
+    std::vector<Step> PressAndCross(bool viaRadon);
+    std::vector<Step> DragTo(QWidget* target, QPoint global, bool viaRadon);
+    QPoint BareBelowHolder() const;
+    QPoint BareBesideChart() const;
+    void Settle();
+
+    std::unique_ptr<frmMain> form_;
+    EventLog log_;
+    int draws_ = 0;
+    std::mt19937 rng_{20240817};
+};
+
+void WindowTest::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), {"version"});
+    QVERIFY2(xdotool.waitForFinished(kWait) && xdotool.exitCode() == 0, "xdotool is needed");
+
+    // No window manager runs under Xvfb, so the maximised start keeps the stored placement: make
+    // it large enough for the whole chart, at the top-left corner of the screen.
+    testsupport::ResetSettings();
+    const std::pair<const char*, int> placement[] = {
+        {"MainLeft", 0}, {"MainTop", 0}, {"MainWidth", 900 * 15}, {"MainHeight", 700 * 15}};
+    {
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("velmor08"),
+                        QStringLiteral("velmor08"));
+        for (const auto& [key, units] : placement)
+            store.setValue(QStringLiteral("Settings/") + QString::fromLatin1(key), QString::number(units));
+    }
+
+    // Every draw goes through a replayable source that counts the values taken.
+    platform::RouteRandom([this] {
+        ++draws_;
+        return float(rng_() >> 8) * (1.0f / 16777216.0f);
+    });
+    qApp->installEventFilter(&log_);
+
+    form_ = shell::StartUp();
+    QVERIFY(form_);
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get(), kWait));
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get(), kWait));
+}
+
+void WindowTest::cleanupTestCase()
+{
+    qApp->removeEventFilter(&log_);
+    if (form_)
+        form_->close();
+    form_.reset();
+    platform::RouteRandom({});
+}
+
+void WindowTest::Play(std::vector<Step> steps)
+{
+    Gesture gesture(log_, std::move(steps));
+    QTRY_VERIFY_WITH_TIMEOUT(gesture.finished(), 10 * kWait);
+    QVERIFY2(gesture.failure().isEmpty(), qPrintable(gesture.failure()));
+}
+
+// Lets every reaction that is already queued (a drop on a cell runs once the drag is over) happen.
+void WindowTest::Settle()
+{
+    bool done = false;
+    QTimer::singleShot(0, this, [this, &done] { QTimer::singleShot(0, this, [&done] { done = true; }); });
+    QTRY_VERIFY_WITH_TIMEOUT(done, kWait);
+}
+
+QPoint WindowTest::BareBelowHolder() const
+{
+    const QRect holder = form_->imgHolder->geometry();
+    return QPoint(holder.center().x(), holder.bottom() + 16);
+}
+
+// Between column 18 and the information panel, level with radon.
+QPoint WindowTest::BareBesideChart() const
+{
+    const QRect radon = form_->Image1[kRadon]->geometry();
+    return QPoint(radon.right() + 14, radon.center().y());
+}
+
+void WindowTest::StartCommonGameFromKeyboard()
+{
+    frmMain& f = *form_;
+    game::ClearBoard(f); // no game before the keys, so the start below is theirs
+    QCOMPARE(game::ActiveMode(f), game::kNoMode);
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f, kWait));
+    Play({{{"key", "alt+p"}, [&f] { return f.mnuPlayGame->isVisible(); }, "Alt+P opens the Play Game menu"},
+          {{"key", "c"}, [&f] { return !f.mnuPlayGame->isVisible() && game::ActiveMode(f) == 1; },
+           "C chooses Play Common Elements"}});
+}
+
+// Presses on the holder and crosses bare window (and then radon's cell), the button held.
+std::vector<Step> WindowTest::PressAndCross(bool viaRadon)
+{
+    frmMain& f = *form_;
+    PictureBox* holder = f.imgHolder;
+    PictureBox* radon = f.Image1[kRadon];
+    const QPoint start = CentreOf(holder);
+    const QPoint bare = f.Surface->mapToGlobal(BareBelowHolder());
+    const QSize tile = holder->dragImage().deviceIndependentSize().toSize();
+    const QPoint tileCorner = bare + QPoint(0, 1) - QPoint(tile.width() / 2, tile.height() / 2) + QPoint(3, 4);
+    const QRgb fill = catalogue::FamilyColour(f.CurrentElement).rgb();
+    std::vector<Step> steps = {
+        {MoveTo(start - QPoint(1, 0)) + MoveTo(start), [this, holder] { return log_.seen(holder, QEvent::MouseMove); },
+         "pointer on the holder"},
+        {{"mousedown", "1"}, [holder] { return holder->dragging(); }, "a press on the holder starts a drag"},
+        {MoveTo(bare), [this, &f, holder] { return log_.seen(f.Surface, QEvent::DragMove) && !holder->shown(); },
+         "over bare window the holder hides"},
+        // The drag image is the offered tile, centred on the pointer: its fill shows near its corner.
+        {MoveTo(bare + QPoint(0, 1)), [tileCorner, fill] { return Near(ScreenPixel(tileCorner), fill); },
+         "the offered tile follows the pointer"},
+    };
+    if (viaRadon)
+        steps.push_back({MoveTo(CentreOf(radon)),
+                         [this, &f, radon] {
+                             return log_.seen(radon, QEvent::DragMove) && f.lblName->caption() == Name(kRadon);
+                         },
+                         "the drag over radon's cell shows radon"});
+    return steps;
+}
+
+// The whole drag: press, cross, and release over the target (or outside the window: no target).
+std::vector<Step> WindowTest::DragTo(QWidget* target, QPoint global, bool viaRadon)
+{
+    PictureBox* holder = form_->imgHolder;
+    PictureBox* radon = form_->Image1[kRadon];
+    std::vector<Step> steps = PressAndCross(viaRadon);
+    if (target)
+        steps.push_back({MoveTo(global), [this, target] { return log_.seen(target, QEvent::DragMove); }, "over the target"});
+    else // leaving the window: the last widget under the tile learns that the drag left it
+        steps.push_back({MoveTo(global), [this, radon] { return log_.seen(radon, QEvent::DragLeave); }, "out of the window"});
+    steps.push_back({{"mouseup", "1"}, [holder] { return !holder->dragging(); }, "the release ends the drag"});
+    return steps;
+}
+
+void WindowTest::windowComesUpWithTheChart()
+{
+    frmMain& f = *form_;
+    QCOMPARE(f.windowTitle(), QStringLiteral("Periodic Table"));
+    // The X server knows the window under that title.
+    QProcess search;
+    search.start(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name", "^Periodic Table$"});
+    QVERIFY(search.waitForFinished(kWait));
+    const QStringList ids = QString::fromLatin1(search.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(ids, QStringList{QString::number(f.winId())});
+    QCOMPARE(f.geometry(), QRect(0, 0, 900, 700)); // the stored placement
+
+    // Every cell lies whole inside the window's client area and on the screen.
+    const QRect client(f.Surface->mapToGlobal(QPoint(0, 0)), f.Surface->size());
+    const QRect screen = f.screen()->geometry();
+    for (int i = 0; i < catalogue::kElementCount; ++i) {
+        const QRect cell(f.Image1[i]->mapToGlobal(QPoint(0, 0)), f.Image1[i]->size());
+        QVERIFY2(client.contains(cell) && screen.contains(cell), qPrintable(Name(i)));
+        QVERIFY2(!f.Image1[i]->picture().isNull() && f.Image1[i]->isVisible(), qPrintable(Name(i)));
+    }
+    QVERIFY(!f.imgHolder->shown());
+}
+
+void WindowTest::chartShowsFamilyColours_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QRgb>("fill");
+    QTest::newRow("hydrogen light grey") << 0 << QRgb(0xD5D5D5);
+    QTest::newRow("helium yellow") << 1 << QRgb(0xF0F130);
+    QTest::newRow("lithium red") << 2 << QRgb(0xFF0101);
+    QTest::newRow("barium mauve") << 55 << QRgb(0xCB6699);
+    QTest::newRow("aluminium green") << 12 << QRgb(0x33CD33);
+    QTest::newRow("tin olive") << 49 << QRgb(0xCDCD33);
+    QTest::newRow("nitrogen peach") << 6 << QRgb(0xFFCD99);
+    QTest::newRow("sulphur orange") << 15 << QRgb(0xFF9934);
+    QTest::newRow("iodine brown") << 52 << QRgb(0xCB6633);
+    QTest::newRow("iron blue") << 25 << QRgb(0x0199FF);
+    QTest::newRow("meitnerium blue") << 108 << QRgb(0x0199FF);
+    QTest::newRow("cerium cyan") << 57 << QRgb(0x01CDCD);
+    QTest::newRow("thorium sea green") << 89 << QRgb(0x339967);
+}
+
+void WindowTest::chartShowsFamilyColours()
+{
+    QFETCH(int, index);
+    QFETCH(QRgb, fill);
+    const PictureBox* cell = form_->Image1[index];
+    // Inside the fill, clear of the digits (which start 6 pixels in) and of the symbol below them:
+    // near the top-left and the top-right corners of the tile, past the cell's border.
+    const int in = PictureBox::kBorder;
+    for (const QPoint local : {QPoint(in + 3, in + 4), QPoint(cell->width() - in - 4, in + 4)}) {
+        const QPoint at = cell->mapToGlobal(local);
+        QTRY_VERIFY2_WITH_TIMEOUT(Near(ScreenPixel(at), fill),
+                                  qPrintable(QStringLiteral("%1 at %2,%3").arg(ScreenPixel(at).name()).arg(at.x()).arg(at.y())),
+                                  kWait);
+    }
+}
+
+void WindowTest::pointingFillsAndEmptiesThePanel_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("toCell");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("hydrogen, then bare window empties") << kHydrogen << int(AtBare) << -1 << "" << "";
+    QTest::newRow("iron, then a heading label keeps iron") << kIron << int(AtLabel) << -1 << "Iron" << "26";
+    QTest::newRow("iron, then the status bar keeps iron") << kIron << int(AtStatusBar) << -1 << "Iron" << "26";
+    QTest::newRow("hydrogen, then meitnerium") << kHydrogen << int(AtCell) << kMeitnerium << "Meitnerium" << "109";
+    QTest::newRow("iron, then its strip shared with cobalt") << kIron << int(AtOverlap) << kCobalt << "Cobalt" << "27";
+}
+
+void WindowTest::pointingFillsAndEmptiesThePanel()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, toCell);
+    QFETCH(QString, name);
+    QFETCH(QString, number);
+    frmMain& f = *form_;
+    PictureBox* start = f.Image1[from];
+
+    QWidget* target = nullptr;
+    QPoint local; // in the surface
+    switch (Pointing(to)) {
+    case AtCell:
+        target = f.Image1[toCell];
+        local = target->geometry().center();
+        break;
+    case AtOverlap: // the right-hand neighbour lies on top in the strip two cells share
+        target = f.Image1[toCell];
+        local = QPoint(start->geometry().right(), start->geometry().center().y());
+        break;
+    case AtLabel:
+        target = f.lblElementHeading;
+        local = target->geometry().center();
+        break;
+    case AtStatusBar:
+        target = f.sbStatusBar;
+        local = f.Surface->mapFromGlobal(CentreOf(target));
+        break;
+    case AtBare:
+        target = f.Surface;
+        local = BareBesideChart();
+        break;
+    }
+    if (target != f.sbStatusBar)
+        QCOMPARE(f.Surface->childAt(local) ? f.Surface->childAt(local) : f.Surface, target);
+
+    Play({{MoveTo(CentreOf(start)),
+           [&] { return log_.seen(start, QEvent::MouseMove) && f.lblName->caption() == Name(from); },
+           "pointing at the first cell shows it"},
+          {MoveTo(f.Surface->mapToGlobal(local)), [&] { return log_.seen(target, QEvent::MouseMove); },
+           "the pointer reaches the target"}});
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(f.lblName->caption(), name);
+    QCOMPARE(f.lblNumber->caption(), number);
+}
+
+void WindowTest::commonGameStartsFromTheKeyboard()
+{
+    StartCommonGameFromKeyboard();
+    if (QTest::currentTestFailed())
+        return;
+    frmMain& f = *form_;
+    QVERIFY(f.lblFirstName[1]->isVisible());
+    QVERIFY(f.lblTime->isVisible() && f.lblMin->isVisible() && f.lblColon->isVisible() && f.lblSec->isVisible());
+    QCOMPARE(f.PlacedCount, qint16(59));
+    QVERIFY(catalogue::IsCommon(f.CurrentElement));
+    QVERIFY(f.imgHolder->isVisible());
+    QCOMPARE(f.imgHolder->picture().cacheKey(), f.frmHold.Picture(f.CurrentElement).cacheKey());
+
+    // On screen: the holder shows the offered tile's colour, an empty common cell the black window,
+    // a cell outside the common set its tile.
+    const auto pixelOf = [](const QWidget* w) { return w->mapToGlobal(QPoint(PictureBox::kBorder + 3, PictureBox::kBorder + 4)); };
+    const QRgb offered = catalogue::FamilyColour(f.CurrentElement).rgb();
+    QTRY_VERIFY_WITH_TIMEOUT(Near(ScreenPixel(pixelOf(f.imgHolder)), offered), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(Near(ScreenPixel(CentreOf(f.Image1[kHydrogen])), 0x000000), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(Near(ScreenPixel(pixelOf(f.Image1[kScandium])), 0x0199FF), kWait);
+    // The clock runs.
+    QTRY_VERIFY_WITH_TIMEOUT(f.lblSec->caption() != QStringLiteral("00"), kWait);
+}
+
+void WindowTest::greyedPlayItemsIgnoreTheirKeys()
+{
+    frmMain& f = *form_;
+    game::ClearBoard(f);
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f, kWait));
+    const auto menuOpen = [&f] { return f.mnuPlayGame->isVisible(); };
+    std::vector<Step> steps = {{{"key", "ctrl+p"}, [] { return true; }, "Ctrl+P"}};
+    // The access keys of "P&lay All", "Play C&ommon w/o Atomic Number", "Play &All w/o Atomic Number".
+    for (const char* key : {"l", "o", "a"}) {
+        steps.push_back({{"key", "alt+p"}, menuOpen, "Alt+P opens the Play Game menu"});
+        steps.push_back({{"key", key}, [] { return true; }, "the access key of a greyed item"});
+        steps.push_back({{"key", "Escape"}, [menuOpen] { return !menuOpen(); }, "Escape closes the menu"});
+    }
+    Play(std::move(steps));
+    if (QTest::currentTestFailed())
+        return;
+    Settle();
+    QCOMPARE(game::ActiveMode(f), game::kNoMode);
+    QVERIFY(!f.imgHolder->shown());
+}
+
+void WindowTest::dragOfTheHoldersTile_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::addColumn<bool>("places");
+    QTest::addColumn<bool>("draws");
+    QTest::newRow("own cell places the tile") << int(OwnCell) << true << true;
+    QTest::newRow("wrong empty cell draws again") << int(WrongEmptyCell) << false << true;
+    QTest::newRow("wrong cell that shows a tile draws again") << int(WrongTiledCell) << false << true;
+    // After the tile has crossed bare window: the holder comes back with the same element.
+    QTest::newRow("heading label gives the tile back") << int(HeadingLabel) << false << false;
+    QTest::newRow("score label gives the tile back") << int(ScoreLabel) << false << false;
+    QTest::newRow("clock gives the tile back") << int(ClockLabel) << false << false;
+    QTest::newRow("status bar gives the tile back") << int(StatusBar) << false << false;
+    QTest::newRow("bare window gives the tile back") << int(BareWindow) << false << false;
+    QTest::newRow("outside the window gives the tile back") << int(OutsideWindow) << false << false;
+    QTest::newRow("escape over a cell gives the tile back") << int(EscapeOverCell) << false << false;
+}
+
+void WindowTest::dragOfTheHoldersTile()
+{
+    QFETCH(int, target);
+    QFETCH(bool, places);
+    QFETCH(bool, draws);
+    StartCommonGameFromKeyboard();
+    if (QTest::currentTestFailed())
+        return;
+    frmMain& f = *form_;
+    const qint16 offered = f.CurrentElement;
+    const qint16 placedBefore = f.PlacedCount;
+
+    int cell = -1; // the cell released over
+    QWidget* widget = nullptr;
+    QPoint global;
+    switch (Target(target)) {
+    case OwnCell: cell = offered; break;
+    case WrongEmptyCell: cell = offered == kIron ? kCopper : kIron; break;
+    case WrongTiledCell: cell = kScandium; break; // outside the common set: shows its tile
+    case HeadingLabel: widget = f.lblElementHeading; break;
+    case ScoreLabel: widget = f.lblFirstName[1]; break;
+    case ClockLabel: widget = f.lblMin; break;
+    case StatusBar: widget = f.sbStatusBar; break;
+    case BareWindow:
+        widget = f.Surface;
+        global = f.Surface->mapToGlobal(BareBesideChart());
+        break;
+    case OutsideWindow: global = f.frameGeometry().bottomRight() + QPoint(40, 40); break;
+    case EscapeOverCell: break;
+    }
+    if (cell >= 0)
+        widget = f.Image1[cell];
+    if (widget && widget != f.Surface)
+        global = CentreOf(widget);
+    const qint64 cellPicture = cell >= 0 ? f.Image1[cell]->picture().cacheKey() : 0;
+    if (cell >= 0)
+        QCOMPARE(f.Image1[cell]->picture().isNull(), cell != kScandium);
+
+    const int drawsBefore = draws_;
+    std::vector<Step> steps;
+    if (Target(target) == EscapeOverCell) {
+        steps = PressAndCross(true);
+        steps.push_back({{"key", "Escape"}, [&f] { return !f.imgHolder->dragging(); }, "Escape ends the drag"});
+        steps.push_back({{"mouseup", "1"}, [] { return true; }, "release"});
+    } else {
+        steps = DragTo(widget, global, true);
+    }
+    Play(std::move(steps));
+    if (QTest::currentTestFailed())
+        return;
+    Settle();
+
+    QVERIFY(f.imgHolder->isVisible());
+    QCOMPARE(f.PlacedCount, qint16(placedBefore + (places ? 1 : 0)));
+    QCOMPARE(draws_ > drawsBefore, draws);
+    // The panel shows the last cell the tile passed over; bare window does not empty it.
+    QCOMPARE(f.lblName->caption(), cell >= 0 ? Name(cell) : Name(kRadon));
+    if (places) {
+        QCOMPARE(f.Image1[cell]->picture().cacheKey(), f.frmHold.Picture(cell).cacheKey());
+        QVERIFY(!f.frmHold.Pending(cell));
+        QVERIFY(f.CurrentElement != offered);
+    } else if (cell >= 0) {
+        QCOMPARE(f.Image1[cell]->picture().cacheKey(), cellPicture);
+    }
+    if (!draws)
+        QCOMPARE(f.CurrentElement, offered);
+    QVERIFY(f.frmHold.Pending(f.CurrentElement));
+    QCOMPARE(f.imgHolder->picture().cacheKey(), f.frmHold.Picture(f.CurrentElement).cacheKey());
+}
+
+// Several right drops one after the other: each places its tile on screen, and each next drag
+// carries the newly offered tile. With VELMOR08_SCREENSHOT set, the game in progress (window at
+// the layout's size, clock running, pointer on a cell) is then written there as the README picture.
+void WindowTest::rightDropsInARow()
+{
+    frmMain& f = *form_;
+    const QString screenshot = qEnvironmentVariable("VELMOR08_SCREENSHOT");
+    if (!screenshot.isEmpty()) {
+        // The layout's client area, 11925 by 7890, of which the layout gives the status bar its
+        // bottom 270; the platform's status bar is taller, so the window grows by the difference.
+        const int statusBarExtra = f.sbStatusBar->height() - platform::UnitsToPixels(270);
+        const QSize size(platform::UnitsToPixels(11925),
+                         f.menuBar()->height() + platform::UnitsToPixels(7890) + statusBarExtra);
+        f.resize(size);
+        QTRY_COMPARE_WITH_TIMEOUT(f.size(), size, kWait);
+    }
+    StartCommonGameFromKeyboard();
+    if (QTest::currentTestFailed())
+        return;
+    for (int n = 0; n < 6; ++n) {
+        const int cell = f.CurrentElement;
+        const qint16 before = f.PlacedCount;
+        Play(DragTo(f.Image1[cell], CentreOf(f.Image1[cell]), false));
+        if (QTest::currentTestFailed())
+            return;
+        QTRY_COMPARE_WITH_TIMEOUT(f.PlacedCount, qint16(before + 1), kWait);
+        const QPoint fill = f.Image1[cell]->mapToGlobal(QPoint(PictureBox::kBorder + 3, PictureBox::kBorder + 4));
+        QTRY_VERIFY2_WITH_TIMEOUT(Near(ScreenPixel(fill), catalogue::FamilyColour(cell).rgb()), qPrintable(Name(cell)),
+                                  kWait);
+    }
+    if (screenshot.isEmpty())
+        return;
+
+    Play({{MoveTo(CentreOf(f.Image1[kIron])), [&] { return f.lblName->caption() == Name(kIron); }, "point at iron"}});
+    QTRY_VERIFY_WITH_TIMEOUT(f.ElapsedSeconds >= 3, kWait);
+    // The screen once the window has painted everything: the same as the window's own rendering.
+    const QRect frame = f.frameGeometry();
+    QImage shot;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (shot = f.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage()
+                    .convertToFormat(QImage::Format_RGB32)) == f.grab().toImage().convertToFormat(QImage::Format_RGB32),
+        kWait);
+    QVERIFY(shot.save(screenshot, "PNG", 0)); // quality 0: the strongest PNG compression
+}
+
+VELMOR08_TEST_MAIN(WindowTest)
+#include "xtest_window.moc"
