@@ -50,6 +50,7 @@ private slots:
     void labels_data();
     void labels();
     void boardHolderAndBlankPicture();
+    void designSizeShowsEveryControlWhole();
     void scoreColumnsShareTheirRectangles();
     void menus();
     void unavailableItemsCannotBeChosen();
@@ -152,6 +153,20 @@ void ShellTest::boardHolderAndBlankPicture()
     // The background is the menu-text colour.
     QCOMPARE(form->Surface->palette().color(QPalette::Window),
              QApplication::palette("QMenu").color(QPalette::Active, QPalette::WindowText));
+}
+
+void ShellTest::designSizeShowsEveryControlWhole()
+{
+    frmMain form; // as created, before the load applies a placement
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.Surface->width(), 795);
+    // Every cell whole; the actinide legend's box reaches under the status bar by design.
+    for (const PictureBox* cell : form.Image1)
+        QVERIFY(form.Surface->rect().contains(cell->geometry()));
+    QVERIFY(form.Surface->rect().contains(form.lblNinthSec[0]->geometry()));
+    QVERIFY(form.Surface->rect().contains(form.lblBoiling->geometry()));
+    QCOMPARE(form.sbStatusBar->width(), form.width());
 }
 
 void ShellTest::scoreColumnsShareTheirRectangles()
