@@ -19,8 +19,9 @@ const QColor kGreen(0x00, 0xC0, 0x00);  // information headings
 const QColor kPurple(0xC0, 0x00, 0xC0); // clock and score labels
 
 constexpr int kClientWidth = 11925;
-constexpr int kClientHeight = 7890;
-constexpr int kStatusBarHeight = 270;
+// The surface above the status bar: the actinide row ends at 7635, a pixel below the layout's
+// status bar top (7620), so the surface takes that pixel too.
+constexpr int kSurfaceHeight = 7650;
 
 struct ScoreRank {
     ScoreArray frmMain::*name;
@@ -103,10 +104,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     // The status bar belongs to the client area; the surface takes the rest of it.
     sbStatusBar = new platform::StatusBar(this, QStringLiteral("Status"));
     setStatusBar(sbStatusBar);
-    // The design size shows every control whole: the surface above the status bar keeps the
-    // layout's height whatever height the platform's status bar takes.
+    // The design size shows every cell whole, whatever height the platform's status bar takes.
     resize(platform::UnitsToPixels(kClientWidth), menuBar()->sizeHint().height()
-                                                      + platform::UnitsToPixels(kClientHeight - kStatusBarHeight)
+                                                      + platform::UnitsToPixels(kSurfaceHeight)
                                                       + sbStatusBar->sizeHint().height());
     shell::WireEvents(*this);
 }
