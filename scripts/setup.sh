@@ -9,7 +9,8 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   libgtest-dev clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick
-  desktop-file-utils appstream dpkg-dev file hyperfine
+  desktop-file-utils appstream dpkg-dev file hyperfine groff-base
+  libxcb1-dev valgrind
 )
 
 missing=()

@@ -1,0 +1,26 @@
+#pragma once
+// Measuring points shared by the bench programs. Every report is one line of key=value pairs on
+// standard output, read by bench_launch.
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace bench {
+
+// CLOCK_MONOTONIC in nanoseconds: the launcher reads the same clock before it starts a program.
+std::int64_t MonotonicNs();
+
+// Resident memory of this process (VmRSS) in kB.
+long ResidentKb();
+
+// Watches for the first paint of the program's main window (its QMainWindow). Once that frame has
+// been handed to the window system and the server has taken it (one round trip), prints
+// "first_frame_ns=<monotonic> rss_kb=<VmRSS>" and the pairs that extraPairs gives then, and ends the
+// process at once, without teardown or unload.
+void ReportFirstFrame(std::function<QString()> extraPairs = {});
+
+// Prints one report line and flushes it.
+void Report(const QString& pairs);
+
+} // namespace bench
