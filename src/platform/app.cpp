@@ -10,7 +10,6 @@ Version AppVersion() { return {VELMOR08_VERSION_MAJOR, VELMOR08_VERSION_MINOR, V
 void PrepareApplication()
 {
     QCoreApplication::setApplicationName(kAppTitle);
-    QCoreApplication::setOrganizationName(kAppTitle);
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(AppVersion().major)
                                             .arg(AppVersion().minor)

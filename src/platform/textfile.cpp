@@ -1,82 +1,101 @@
 #include "platform/textfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
 namespace {
 bool g_failBeforeRename = false;
+
+bool Rename(const QString& from, const QString& to)
+{
+    // rename() swaps the directory entry itself: a symbolic link at the new name is replaced.
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
 } // namespace
 
 void FailWritesBeforeRename(bool fail) { g_failBeforeRename = fail; }
 
-LinesRead ReadLines(const QString& path, int maxLines, int maxLineBytes)
+LinesRead ReadLines(QIODevice& device, int maxLines, int maxLineBytes)
 {
     LinesRead result;
-    QFile file(path);
-    if (!file.exists())
-        return result;
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        result.status = LinesRead::Status::Unreadable;
-        return result;
-    }
     result.status = LinesRead::Status::Read;
-    QByteArray line;
-    char chunk[4096];
-    // Reads in small chunks and stops as soon as enough lines are in hand, so a huge file or
-    // one without line breaks costs no more than the bounded lines themselves.
-    bool skippingRest = false; // the current line passed its limit: drop bytes up to its end
-    const qint64 budget = qint64(maxLines) * (maxLineBytes + 2) + qint64(sizeof chunk);
-    qint64 total = 0;
-    while (result.lines.size() < maxLines && total < budget) {
-        const qint64 n = file.read(chunk, sizeof chunk);
-        if (n < 0) {
+    // Room for the longest allowed line with its CR LF (and one byte to spare): anything longer is
+    // cut off by readLine and recognised below, so no more than this is ever taken per line.
+    const qint64 room = qint64(maxLineBytes) + 3;
+    while (result.lines.size() < maxLines && !device.atEnd()) {
+        QByteArray line = device.readLine(room);
+        if (line.isEmpty()) { // not at the end, yet nothing came: a read error
             result.status = LinesRead::Status::Unreadable;
             return result;
         }
-        if (n == 0)
-            break;
-        total += n;
-        for (qint64 i = 0; i < n && result.lines.size() < maxLines; ++i) {
-            const char c = chunk[i];
-            if (c == '\n') {
-                if (line.endsWith('\r'))
-                    line.chop(1);
-                result.lines.append(line);
-                line.clear();
-                skippingRest = false;
-            } else if (!skippingRest) {
-                if (line.size() > maxLineBytes) { // one byte of slack keeps a CR before LF
-                    line.truncate(maxLineBytes);
-                    result.lineCut = true;
-                    skippingRest = true;
-                } else {
-                    line.append(c);
-                }
-            }
+        if (line.endsWith('\n')) {
+            line.chop(1);
+            if (line.endsWith('\r'))
+                line.chop(1);
+        } else if (!device.atEnd()) {
+            result.lineTooLong = true;
+            return result;
         }
-    }
-    if (result.lines.size() < maxLines && !line.isEmpty()) {
         if (line.size() > maxLineBytes) {
-            line.truncate(maxLineBytes);
-            result.lineCut = true;
+            result.lineTooLong = true;
+            return result;
         }
         result.lines.append(line);
     }
     return result;
 }
 
-bool ReplaceWithLines(const QString& path, const QList<QByteArray>& lines)
+LinesRead ReadLines(const QString& path, int maxLines, int maxLineBytes)
+{
+    LinesRead result;
+    // O_NOFOLLOW: a link planted at the path is not read through; O_NONBLOCK: a pipe there cannot
+    // hold up the start. Only a plain file is read.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            result.status = LinesRead::Status::Missing;
+        else if (errno == ELOOP)
+            result.status = LinesRead::Status::NotAFile;
+        else
+            result.status = LinesRead::Status::Unreadable;
+        return result;
+    }
+    struct stat info {};
+    const bool known = ::fstat(fd, &info) == 0;
+    if (!known || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        result.status = known ? LinesRead::Status::NotAFile : LinesRead::Status::Unreadable;
+        return result;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        result.status = LinesRead::Status::Unreadable;
+        return result;
+    }
+    return ReadLines(file, maxLines, maxLineBytes);
+}
+
+QByteArray CrLfText(const QList<QByteArray>& lines)
 {
     QByteArray data;
     for (const QByteArray& line : lines) {
         data.append(line);
         data.append("\r\n");
     }
+    return data;
+}
+
+bool ReplaceWithLines(const QString& path, const QList<QByteArray>& lines, const QString& keepOldAs)
+{
+    const QByteArray data = CrLfText(lines);
     QTemporaryFile temp(path + QStringLiteral(".XXXXXX"));
     temp.setAutoRemove(true);
     if (!temp.open())
@@ -89,8 +108,11 @@ bool ReplaceWithLines(const QString& path, const QList<QByteArray>& lines)
     temp.close();
     if (g_failBeforeRename)
         return false;
-    // rename() swaps the directory entry itself: a symbolic link at the name is replaced.
-    if (std::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+    // The new bytes are safely on disk before the old file is moved aside, so between the two
+    // renames nothing but the name is missing, and both contents exist throughout.
+    if (!keepOldAs.isEmpty() && !Rename(path, keepOldAs))
+        return false;
+    if (!Rename(temp.fileName(), path))
         return false;
     temp.setAutoRemove(false);
     return true;

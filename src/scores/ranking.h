@@ -1,0 +1,47 @@
+#pragma once
+// The ranking rules of the high-score tables, as pure functions over the texts of a table.
+#include <QString>
+
+#include <array>
+#include <limits>
+
+namespace scores {
+
+constexpr int kRanks = 9;
+constexpr int kModes = 4;
+
+// One row: the name ("Name" marks a vacant row), the minutes text and the seconds text (":07").
+struct Row {
+    QString name;
+    QString minutes;
+    QString seconds;
+    friend bool operator==(const Row&, const Row&) = default;
+};
+
+// Rank 1 (fastest) is element 0.
+using Table = std::array<Row, kRanks>;
+
+inline const QString kVacantName = QStringLiteral("Name");
+
+// The time value of texts that are not a time: slower than every real time.
+constexpr qint64 kNotATime = std::numeric_limits<qint64>::max();
+
+// The number written by the minutes text followed by the last two characters of the seconds text:
+// minutes * 100 + seconds. Works for a row (":07") and for the clock texts ("07") alike. Minutes of
+// any length the clock can show fit; texts that are not digits give kNotATime.
+qint64 TimeValue(const QString& minutes, const QString& seconds);
+
+// Every row whose minutes text is empty gets "00" and ":00"; other rows keep their texts.
+void FillEmptyTimes(Table& table);
+
+// Where a finishing time goes: the first rank that is vacant or whose time is equal or slower.
+struct Place {
+    int rank = 0; // 1 to 9; 0 when the time earns no place
+    QString prompt;
+};
+Place FindPlace(const Table& table, qint64 finishingTime);
+
+// Moves the rows from `rank` on down by one (the last one drops out) and puts `row` at `rank`.
+void InsertAt(Table& table, int rank, const Row& row);
+
+} // namespace scores

@@ -1,0 +1,41 @@
+#pragma once
+// The score files: 27 lines, three for each rank from rank 1 on (name, minutes text, seconds text),
+// each line ended by CR LF. Names are written as UTF-8; a file that is not valid UTF-8 is read as
+// Windows-1252, the single-byte text older files hold.
+#include "platform/textfile.h"
+#include "scores/ranking.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace scores {
+
+constexpr int kLinesPerFile = kRanks * 3;
+// The longest line read or written; longer values are cut to it at a character boundary.
+constexpr int kMaxLineBytes = 1024;
+
+// "br549.txt" for mode 0 down to "br546.txt" for mode 3.
+QString FileName(int mode);
+
+// A text as one line can hold it: each line break (and NUL) becomes a space, and the text is cut
+// at a character boundary to at most kMaxLineBytes bytes of UTF-8.
+QString OneLine(const QString& text);
+
+// The table held by lines read from a score file, when they hold a whole one: 27 lines, none too
+// long, no NUL byte. Text after the 27th line is not looked at.
+std::optional<Table> TableFromLines(const platform::LinesRead& read);
+
+// The 27 lines of a table as they are written.
+QList<QByteArray> LinesOfTable(const Table& table);
+
+// The table in the file at the path, if the file is there and holds a whole one.
+std::optional<Table> ReadScoreFile(const QString& path);
+
+// Replaces the file at the path with the table. A plain file standing there that does not hold a
+// whole table is first moved to path + ".bad", so its bytes are never lost to the save.
+bool WriteScoreFile(const QString& path, const Table& table);
+
+} // namespace scores
