@@ -199,6 +199,11 @@ void RandomPlayTest::twentyThousandEvents()
                                  .arg(seed).arg(n).arg(fault, recent.join(QStringLiteral(" | ")))));
     }
     platform::FreezeClockForRandom(false);
+    // The run must have reached the parts that matter: finished games and names asked for.
+    qInfo("games completed: %d, names asked: %d", int(testsupport::Dialogs().messages.size()),
+          int(testsupport::Dialogs().prompts.size()));
+    QVERIFY(testsupport::Dialogs().messages.size() >= 10);
+    QVERIFY(testsupport::Dialogs().prompts.size() >= 5);
 }
 
 VELMOR08_TEST_MAIN(RandomPlayTest)
