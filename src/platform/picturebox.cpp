@@ -9,6 +9,47 @@
 #include <QPainter>
 
 namespace platform {
+namespace {
+
+// The drag reactions that cells and the bare surface share: only the holder's tile is taken.
+void EnterWithTile(QDragEnterEvent* event, const std::function<void(DragState)>& over)
+{
+    if (!CarriesTile(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (over)
+        over(DragState::Enter);
+}
+
+void MoveWithTile(QDragMoveEvent* event, bool takesDrop, const std::function<void(DragState)>& over)
+{
+    if (takesDrop)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+    if (over)
+        over(DragState::Over);
+}
+
+void LeaveWithTile(const std::function<void(DragState)>& over)
+{
+    if (over)
+        over(DragState::Leave);
+}
+
+void DropTile(QDropEvent* event, const std::function<void()>& drop)
+{
+    if (!drop || !CarriesTile(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    drop();
+}
+
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent, QRect unitsRect, Fit fit) : QWidget(parent), fit_(fit)
 {
@@ -89,43 +130,11 @@ void PictureBox::startDrag()
         onDragEnded(result != Qt::IgnoreAction);
 }
 
-void PictureBox::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (!CarriesTile(event->mimeData())) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    if (onDragOver)
-        onDragOver(DragState::Enter);
-}
-
-void PictureBox::dragMoveEvent(QDragMoveEvent* event)
-{
-    // Cells take the tile; the holder refuses a drop on itself.
-    if (onDrop)
-        event->acceptProposedAction();
-    else
-        event->ignore();
-    if (onDragOver)
-        onDragOver(DragState::Over);
-}
-
-void PictureBox::dragLeaveEvent(QDragLeaveEvent*)
-{
-    if (onDragOver)
-        onDragOver(DragState::Leave);
-}
-
-void PictureBox::dropEvent(QDropEvent* event)
-{
-    if (!onDrop || !CarriesTile(event->mimeData())) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    onDrop();
-}
+void PictureBox::dragEnterEvent(QDragEnterEvent* event) { EnterWithTile(event, onDragOver); }
+// Cells take the tile; the holder refuses a drop on itself.
+void PictureBox::dragMoveEvent(QDragMoveEvent* event) { MoveWithTile(event, bool(onDrop), onDragOver); }
+void PictureBox::dragLeaveEvent(QDragLeaveEvent*) { LeaveWithTile(onDragOver); }
+void PictureBox::dropEvent(QDropEvent* event) { DropTile(event, onDrop); }
 
 Surface::Surface(QWidget* parent) : QWidget(parent)
 {
@@ -141,39 +150,9 @@ void Surface::mouseMoveEvent(QMouseEvent* event)
         onMouseMove();
 }
 
-void Surface::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (!CarriesTile(event->mimeData())) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    if (onDragOver)
-        onDragOver(DragState::Enter);
-}
-
-void Surface::dragMoveEvent(QDragMoveEvent* event)
-{
-    event->acceptProposedAction();
-    if (onDragOver)
-        onDragOver(DragState::Over);
-}
-
-void Surface::dragLeaveEvent(QDragLeaveEvent*)
-{
-    if (onDragOver)
-        onDragOver(DragState::Leave);
-}
-
-void Surface::dropEvent(QDropEvent* event)
-{
-    if (!CarriesTile(event->mimeData())) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    if (onDrop)
-        onDrop();
-}
+void Surface::dragEnterEvent(QDragEnterEvent* event) { EnterWithTile(event, onDragOver); }
+void Surface::dragMoveEvent(QDragMoveEvent* event) { MoveWithTile(event, true, onDragOver); }
+void Surface::dragLeaveEvent(QDragLeaveEvent*) { LeaveWithTile(onDragOver); }
+void Surface::dropEvent(QDropEvent* event) { DropTile(event, onDrop); }
 
 } // namespace platform
