@@ -12,37 +12,51 @@
 
 namespace testsupport {
 namespace {
-QTemporaryDir* g_home = nullptr;
+// Made by this process unless it was given a home; removed with everything in it at exit.
+std::unique_ptr<QTemporaryDir> g_home;
+QString g_homePath;
 DialogLog g_dialogs;
+const char* const kHomeVariable = "VELMOR08_TEST_HOME";
 } // namespace
 
-QString TestHome() { return g_home->path(); }
-QString ScoreFolder() { return g_home->path() + QStringLiteral("/scores"); }
+QString TestHome() { return g_homePath; }
+QString ScoreFolder() { return g_homePath + QStringLiteral("/scores"); }
 
 void ResetScores()
 {
     QDir(ScoreFolder()).removeRecursively();
     QDir().mkpath(ScoreFolder());
-    QDir(g_home->path() + QStringLiteral("/data")).removeRecursively();
+    QDir(g_homePath + QStringLiteral("/data")).removeRecursively();
 }
 
 void ResetSettings()
 {
-    QDir(g_home->path() + QStringLiteral("/config")).removeRecursively();
-    QDir().mkpath(g_home->path() + QStringLiteral("/config"));
+    QDir(g_homePath + QStringLiteral("/config")).removeRecursively();
+    QDir().mkpath(g_homePath + QStringLiteral("/config"));
 }
 
 int Prepare(int, char**)
 {
-    g_home = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/velmor08-test-XXXXXX"));
+    g_homePath = qEnvironmentVariable(kHomeVariable);
+    if (g_homePath.isEmpty()) {
+        g_home = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/velmor08-test-XXXXXX"));
+        g_homePath = g_home->path();
+    }
     // Settings and per-user data go to the private home; nothing real is touched.
-    qputenv("HOME", g_home->path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (g_home->path() + QStringLiteral("/config")).toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (g_home->path() + QStringLiteral("/data")).toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", g_home->path().toLocal8Bit());
+    qputenv("HOME", g_homePath.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (g_homePath + QStringLiteral("/config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (g_homePath + QStringLiteral("/data")).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", g_homePath.toLocal8Bit());
     QDir().mkpath(ScoreFolder());
     scores::UseScoreFolder(ScoreFolder());
     return 0;
+}
+
+QProcessEnvironment ChildEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(kHomeVariable), g_homePath);
+    return environment;
 }
 
 std::unique_ptr<frmMain> LoadedWindow()

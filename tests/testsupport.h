@@ -1,6 +1,7 @@
 #pragma once
 // Shared set-up of every test executable: a private home for settings and scores, the fonts and
 // application name the program uses, and helpers to build a loaded main window.
+#include <QProcessEnvironment>
 #include <QString>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -11,7 +12,8 @@ class frmMain;
 
 namespace testsupport {
 
-// The temporary folder that stands in for the user's home during this test run.
+// The temporary folder that stands in for the user's home during this test run. A test process
+// started with VELMOR08_TEST_HOME set uses that folder instead and leaves it in place.
 QString TestHome();
 // The folder the score files go to during this test run (emptied by ResetScores).
 QString ScoreFolder();
@@ -32,6 +34,10 @@ DialogLog& Dialogs();
 void RouteDialogsToLog();
 
 int Prepare(int argc, char** argv); // before QApplication
+
+// The environment for a child process of a test: this one's, with the same private home (and so
+// the same settings and score folder) for the child's Prepare.
+QProcessEnvironment ChildEnvironment();
 } // namespace testsupport
 
 // Like QTEST_MAIN, with the private home set up before the application starts.
