@@ -42,7 +42,10 @@ public:
                 QTimer::singleShot(0, [extra = extra_] {
                     SyncWithServer();
                     const std::int64_t now = MonotonicNs();
-                    QString pairs = QStringLiteral("first_frame_ns=%1 rss_kb=%2").arg(now).arg(ResidentKb());
+                    QString pairs = QStringLiteral("first_frame_ns=%1 rss_kb=%2 cpu_ms=%3")
+                                        .arg(now)
+                                        .arg(ResidentKb())
+                                        .arg(double(ProcessCpuNs()) / 1e6, 0, 'f', 3);
                     if (extra)
                         pairs += QLatin1Char(' ') + extra();
                     Report(pairs);
@@ -65,6 +68,13 @@ std::int64_t MonotonicNs()
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return std::int64_t(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+std::int64_t ProcessCpuNs()
+{
+    timespec used{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    return std::int64_t(used.tv_sec) * 1000000000 + used.tv_nsec;
 }
 
 long ResidentKb()

@@ -1,11 +1,16 @@
 #include "catalogue/tiles.h"
 
 #include "catalogue/elements.h"
+#include "platform/label.h"
 #include "platform/units.h"
 
+#include <QCoreApplication>
 #include <QFont>
-#include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
+
+#include <array>
 
 namespace catalogue {
 namespace {
@@ -34,12 +39,82 @@ constexpr ColourRun kColours[] = {
 // Frame widths in pixels: thin on the left, thicker on the right, bottom and top.
 constexpr int kFrameLeft = 1, kFrameRight = 2, kFrameBottom = 2, kFrameTop = 2;
 
+// Tile text sizes in pixels: the digits, and the symbol from its largest size down to its smallest.
+constexpr int kDigitPixels = 10, kSymbolPixels = 22, kSmallestSymbolPixels = 12;
+
+const QString kTileFamily = QStringLiteral("Liberation Sans");
+
 QFont TileFont(int pixelSize)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font(kTileFamily);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     return font;
+}
+
+// The tile face at the symbol's largest size. Every QFont size costs a font match (a fontconfig
+// query) of its own. The window's text is set in the same face, and the splash and the legends have
+// loaded it at 13.5 points before the tiles are painted, so a scaled copy of that font serves. When
+// the window's font turns out to be another face, the tile font is matched as such.
+QRawFont SymbolFont()
+{
+    QRawFont font = QRawFont::fromFont(platform::SansFont(13.5));
+    const bool sameFace = font.familyName().compare(kTileFamily, Qt::CaseInsensitive) == 0
+                          && font.style() == QFont::StyleNormal && font.weight() == QFont::Normal;
+    if (!sameFace)
+        return QRawFont::fromFont(TileFont(kSymbolPixels));
+    font.setPixelSize(kSymbolPixels);
+    return font;
+}
+
+// The tile font at every pixel size a tile uses: the smaller sizes are scaled copies of the symbol
+// font, so no size needs a font match. They are kept for the whole run, so each glyph is rasterised
+// once per size. Tiles are painted on the GUI thread only.
+std::array<QRawFont, kSymbolPixels + 1>* gTileFonts = nullptr;
+
+const QRawFont& TileRawFont(int pixelSize)
+{
+    if (!gTileFonts) {
+        gTileFonts = new std::array<QRawFont, kSymbolPixels + 1>;
+        // Font engines must go while the application, and with it the font system, still exists.
+        qAddPostRoutine([] {
+            delete gTileFonts;
+            gTileFonts = nullptr;
+        });
+    }
+    QRawFont& font = (*gTileFonts)[pixelSize];
+    if (!font.isValid()) {
+        if (pixelSize == kSymbolPixels) {
+            font = SymbolFont();
+        } else {
+            font = TileRawFont(kSymbolPixels);
+            font.setPixelSize(pixelSize);
+        }
+    }
+    return font;
+}
+
+// A line of text as glyphs of one font, spaced by their advances with kerning.
+struct GlyphLine {
+    QGlyphRun run;
+    qreal width = 0;
+};
+
+GlyphLine LayOut(const QRawFont& font, const QString& text)
+{
+    GlyphLine line;
+    const QList<quint32> glyphs = font.glyphIndexesForString(text);
+    const QList<QPointF> advances = font.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
+    QList<QPointF> positions;
+    positions.reserve(glyphs.size());
+    for (const QPointF& advance : advances) {
+        positions.append(QPointF(line.width, 0));
+        line.width += advance.x();
+    }
+    line.run.setRawFont(font);
+    line.run.setGlyphIndexes(glyphs);
+    line.run.setPositions(positions);
+    return line;
 }
 
 } // namespace
@@ -76,22 +151,19 @@ QPixmap PaintTile(int index, bool numbered, qreal devicePixelRatio)
     const ElementRecord& element = Element(index);
     if (numbered) {
         // Digits about 7 pixels high, their top-left corner about 6 pixels in from the tile's edges.
-        const QFont digits = TileFont(10);
-        painter.setFont(digits);
-        const QFontMetrics metrics(digits);
-        painter.drawText(QPointF(6, 6 + metrics.capHeight()), QString::number(element.number));
+        const QRawFont& digits = TileRawFont(kDigitPixels);
+        painter.drawGlyphRun(QPointF(6, 6 + qRound(digits.capHeight())),
+                             LayOut(digits, QString::number(element.number)).run);
     }
 
     // Symbol about 16 pixels high, centred, baseline 31 pixels below the top; wide symbols are set
     // smaller so they stay inside the fill.
     const QString symbol = QString::fromLatin1(element.symbol.data(), qsizetype(element.symbol.size()));
-    int pixelSize = 22;
-    QFont letters = TileFont(pixelSize);
-    while (pixelSize > 12 && QFontMetrics(letters).horizontalAdvance(symbol) > fill.width() - 2)
-        letters = TileFont(--pixelSize);
-    painter.setFont(letters);
-    const int width = QFontMetrics(letters).horizontalAdvance(symbol);
-    painter.drawText(QPointF(fill.left() + (fill.width() - width) / 2.0, 31), symbol);
+    int pixelSize = kSymbolPixels;
+    GlyphLine letters = LayOut(TileRawFont(pixelSize), symbol);
+    while (pixelSize > kSmallestSymbolPixels && qRound(letters.width) > fill.width() - 2)
+        letters = LayOut(TileRawFont(--pixelSize), symbol);
+    painter.drawGlyphRun(QPointF(fill.left() + (fill.width() - qRound(letters.width)) / 2.0, 31), letters.run);
     return tile;
 }
 

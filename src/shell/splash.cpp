@@ -6,9 +6,9 @@
 #include "platform/units.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -82,11 +82,16 @@ void frmSplash::paintEvent(QPaintEvent* event)
 void frmSplash::ShowAndPaint()
 {
     show();
-    // Let the window system map the splash, then paint it before the slow work begins.
-    QElapsedTimer waited;
-    waited.start();
-    while (!(windowHandle() && windowHandle()->isExposed()) && waited.elapsed() < 500)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    repaint();
+    // The expose that maps the window paints it. Without a window manager that has mostly happened
+    // within show(); otherwise sleep until the window system reports something, for at most half
+    // a second, rather than painting the splash twice or spinning.
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.start(500);
+    while (!(painted_ && windowHandle() && windowHandle()->isExposed()) && limit.isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (!painted_)
+        repaint();
+    // Hand the painted frame to the window system before the slow work begins.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
