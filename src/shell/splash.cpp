@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QTimer>
 #include <QWindow>
@@ -27,6 +29,9 @@ QLabel* SplashLabel(QWidget* parent, const QString& text, QRect units, const QFo
 frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHint)
 {
     setFixedSize(platform::UnitsToPixels(7455), platform::UnitsToPixels(4710));
+    // Centred on the screen, as a start-up window is expected to be.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
     frame->setGeometry(rect());
