@@ -39,7 +39,8 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTo
     picture = new QLabel(frame);
     picture->setFrameShape(QFrame::Box);
     picture->setScaledContents(true);
-    picture->setPixmap(catalogue::PaintAppIcon(32, devicePixelRatioF()));
+    // The icon painted at the size of its box rather than stretched from 32 pixels, so it stays sharp.
+    picture->setPixmap(catalogue::PaintAppIcon(platform::UnitsToPixels(2415), devicePixelRatioF()));
     picture->setGeometry(platform::UnitsRect(240, 720, 2415, 2535));
 
     using platform::SansFont;
