@@ -4,7 +4,7 @@
 // the "High Score" box, the window closed through File, Exit; the score file then holds the row.
 // The same game is also played in a child copy of this executable that is killed with SIGKILL right
 // after the record is entered; a fresh child process then shows the record.
-#include "testsupport.h"
+#include "xtestsupport.h"
 
 #include "game/game.h"
 #include "platform/dialogs.h"
@@ -12,27 +12,23 @@
 #include "shell/startup.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
-#include <QSettings>
-#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
-#include <functional>
 #include <memory>
-#include <set>
 #include <unistd.h>
 #include <utility>
 #include <vector>
 
+using namespace xtestsupport;
+
 namespace {
 
-constexpr int kWait = 20000; // ms for one step: generous, the machine may be busy
 constexpr int kCommonMode = 1;
 const QString kCommonFile = QStringLiteral("br548.txt");
 const QString kAllFile = QStringLiteral("br549.txt");
@@ -42,131 +38,6 @@ const char* const kRoleVariable = "VELMOR08_XTEST_ROLE";
 const QString kRecordRole = QStringLiteral("record"); // plays a game to a record, then waits
 const QString kShowRole = QStringLiteral("show");     // starts, shows the Common column, prints it
 const QString kKilledName = QStringLiteral("Lise Meitner");
-
-QPoint CentreOf(const QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); }
-
-QStringList MoveTo(QPoint global) { return {"mousemove", QString::number(global.x()), QString::number(global.y())}; }
-
-// Runs xdotool and waits for it; the input it fakes is on the X server when it returns.
-bool Xdo(const QStringList& args) { return QProcess::execute(QStringLiteral("xdotool"), args) == 0; }
-
-// The open dialog of a kind among the top-level widgets, if there is one.
-template <class Dialog>
-Dialog* OpenDialog()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<Dialog*>(widget); dialog && dialog->isVisible())
-            return dialog;
-    return nullptr;
-}
-
-// Open and holding the keyboard, so that keys typed now reach it.
-bool HasKeyboard(const QWidget* window) { return window && QApplication::activeWindow() == window; }
-
-// Records which widget received which pointer or drag event, so that a step can wait until its
-// input has arrived where it was aimed.
-class EventLog : public QObject {
-public:
-    void clear() { seen_.clear(); }
-    bool seen(const QWidget* receiver, QEvent::Type type) const { return seen_.count({receiver, type}) > 0; }
-
-protected:
-    bool eventFilter(QObject* receiver, QEvent* event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseMove:
-        case QEvent::DragMove:
-            if (receiver->isWidgetType())
-                seen_.insert({receiver, event->type()});
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-
-private:
-    std::set<std::pair<const QObject*, QEvent::Type>> seen_;
-};
-
-// One action (mostly a piece of real input) and the condition that shows it has been handled.
-struct Step {
-    std::function<bool()> act; // false when the action could not be done
-    std::function<bool()> until;
-    QString what;
-};
-
-Step Input(const QStringList& xdo, std::function<bool()> until, const QString& what)
-{
-    return {[xdo] { return Xdo(xdo); }, std::move(until), what + QStringLiteral(" (xdotool ") + xdo.join(' ') + ')'};
-}
-
-// Plays steps one after the other from a timer. A timer goes on firing inside the nested event
-// loops of a drag and of a modal dialog, so the script can drag, then answer the dialogs the drop
-// opens. After a failure it closes every dialog that opens, so that no modal loop stays open.
-class Script : public QObject {
-public:
-    Script(EventLog& log, std::vector<Step> steps, std::function<void()> onDone = {})
-        : log_(log), steps_(std::move(steps)), onDone_(std::move(onDone))
-    {
-        connect(&timer_, &QTimer::timeout, this, &Script::poll);
-        timer_.start(10);
-    }
-    bool finished() const { return finished_; }
-    const QString& failure() const { return failure_; }
-
-private:
-    void poll()
-    {
-        if (finished_) {
-            if (!failure_.isEmpty())
-                for (QDialog* dialog : {static_cast<QDialog*>(OpenDialog<QMessageBox>()),
-                                        static_cast<QDialog*>(OpenDialog<QInputDialog>())})
-                    if (dialog)
-                        dialog->reject();
-            return;
-        }
-        const Step& step = steps_[next_];
-        if (!started_) {
-            started_ = true;
-            log_.clear();
-            clock_.start();
-            if (!step.act())
-                return fail(QStringLiteral("could not do: ") + step.what);
-        }
-        if (step.until()) {
-            started_ = false;
-            if (++next_ == steps_.size())
-                finish();
-        } else if (clock_.elapsed() > kWait) {
-            fail(QStringLiteral("no effect of: ") + step.what);
-        }
-    }
-    void fail(const QString& why)
-    {
-        failure_ = why;
-        Xdo({"mouseup", "1"}); // never leave a button held, nor a drag running
-        finish();
-    }
-    void finish()
-    {
-        finished_ = true;
-        if (failure_.isEmpty())
-            timer_.stop();
-        if (onDone_)
-            onDone_();
-    }
-
-    EventLog& log_;
-    std::vector<Step> steps_;
-    std::function<void()> onDone_;
-    size_t next_ = 0;
-    bool started_ = false;
-    bool finished_ = false;
-    QString failure_;
-    QTimer timer_;
-    QElapsedTimer clock_;
-};
 
 // What the dialogs showed while they were open, and the finishing time.
 struct Observed {
@@ -272,18 +143,6 @@ QByteArray FileInScoreFolder(const QString& name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(cannot be read)");
 }
 
-// No window manager runs under Xvfb, so the maximised start keeps the stored placement: make it
-// large enough for the whole chart, at the top-left corner of the screen.
-void StorePlacement()
-{
-    testsupport::ResetSettings();
-    const std::pair<const char*, int> placement[] = {
-        {"MainLeft", 0}, {"MainTop", 0}, {"MainWidth", 900 * 15}, {"MainHeight", 700 * 15}};
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("velmor08"), QStringLiteral("velmor08"));
-    for (const auto& [key, units] : placement)
-        store.setValue(QStringLiteral("Settings/") + QString::fromLatin1(key), QString::number(units));
-}
-
 void Say(const QString& text)
 {
     std::fputs(text.toUtf8().constData(), stdout);
@@ -358,10 +217,7 @@ private:
 
 void ScoresWindowTest::initTestCase()
 {
-    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-    QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), {"version"});
-    QVERIFY2(xdotool.waitForFinished(kWait) && xdotool.exitCode() == 0, "xdotool is needed");
+    RequireXdotool();
 }
 
 void ScoresWindowTest::cleanup()

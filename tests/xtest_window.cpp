@@ -2,7 +2,7 @@
 // xdotool: the window as the program opens it, pointing at the chart, the Play menu's keys and the
 // holder's tile dragged for real. With VELMOR08_SCREENSHOT=path set, the last case also writes a
 // picture of a game in progress to that path.
-#include "testsupport.h"
+#include "xtestsupport.h"
 
 #include "catalogue/elements.h"
 #include "catalogue/families.h"
@@ -13,23 +13,19 @@
 #include "shell/frmMain.h"
 #include "shell/startup.h"
 
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
-#include <QSettings>
 #include <QTimer>
 
-#include <functional>
 #include <random>
-#include <set>
 #include <utility>
 #include <vector>
 
-namespace {
+using namespace xtestsupport;
 
-constexpr int kWait = 20000; // ms: generous, the machine may be busy
+namespace {
 
 constexpr int kHydrogen = 0, kScandium = 20, kIron = 25, kCobalt = 26, kCopper = 28, kRadon = 85, kMeitnerium = 108;
 
@@ -38,13 +34,6 @@ QString Name(int index)
     const std::string_view name = catalogue::Element(index).name;
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
-
-QPoint CentreOf(const QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); }
-
-QStringList MoveTo(QPoint global) { return {"mousemove", QString::number(global.x()), QString::number(global.y())}; }
-
-// Runs xdotool and waits for it; the input it fakes is on the X server when it returns.
-bool Xdo(const QStringList& args) { return QProcess::execute(QStringLiteral("xdotool"), args) == 0; }
 
 QColor ScreenPixel(QPoint global)
 {
@@ -58,94 +47,6 @@ bool Near(const QColor& a, QRgb b)
     return a.isValid() && qAbs(a.red() - want.red()) <= 4 && qAbs(a.green() - want.green()) <= 4 &&
            qAbs(a.blue() - want.blue()) <= 4;
 }
-
-// Records which widget received which pointer or drag event, so that a step can wait until its
-// input has arrived where it was aimed.
-class EventLog : public QObject {
-public:
-    void clear() { seen_.clear(); }
-    bool seen(const QWidget* receiver, QEvent::Type type) const { return seen_.count({receiver, type}) > 0; }
-
-protected:
-    bool eventFilter(QObject* receiver, QEvent* event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseMove:
-        case QEvent::DragMove:
-        case QEvent::DragLeave:
-        case QEvent::Drop:
-            if (receiver->isWidgetType())
-                seen_.insert({receiver, event->type()});
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-
-private:
-    std::set<std::pair<const QObject*, QEvent::Type>> seen_;
-};
-
-// One piece of real input and the condition that shows it has been handled.
-struct Step {
-    QStringList xdo;
-    std::function<bool()> until;
-    QString what;
-};
-
-// Plays steps one after the other from a timer. A timer goes on firing inside the nested event
-// loop of a drag, so a gesture can press on the holder, move and release while the drag runs.
-class Gesture : public QObject {
-public:
-    Gesture(EventLog& log, std::vector<Step> steps) : log_(log), steps_(std::move(steps))
-    {
-        connect(&timer_, &QTimer::timeout, this, &Gesture::poll);
-        timer_.start(10);
-    }
-    bool finished() const { return finished_; }
-    const QString& failure() const { return failure_; }
-
-private:
-    void poll()
-    {
-        if (finished_)
-            return;
-        const Step& step = steps_[next_];
-        if (!started_) {
-            started_ = true;
-            log_.clear();
-            clock_.start();
-            if (!Xdo(step.xdo))
-                return fail(QStringLiteral("xdotool failed: ") + step.xdo.join(' '));
-        }
-        if (step.until()) {
-            started_ = false;
-            if (++next_ == steps_.size()) {
-                finished_ = true;
-                timer_.stop();
-            }
-        } else if (clock_.elapsed() > kWait) {
-            fail(QStringLiteral("no effect of '%1' (%2)").arg(step.what, step.xdo.join(' ')));
-        }
-    }
-    void fail(const QString& why)
-    {
-        failure_ = why;
-        finished_ = true;
-        timer_.stop();
-        Xdo({"mouseup", "1"}); // never leave a button held for the next case
-    }
-
-    EventLog& log_;
-    std::vector<Step> steps_;
-    size_t next_ = 0;
-    bool started_ = false;
-    bool finished_ = false;
-    QString failure_;
-    QTimer timer_;
-    QElapsedTimer clock_;
-};
 
 enum Target {
     OwnCell,
@@ -196,22 +97,10 @@ private:
 
 void WindowTest::initTestCase()
 {
-    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-    QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), {"version"});
-    QVERIFY2(xdotool.waitForFinished(kWait) && xdotool.exitCode() == 0, "xdotool is needed");
-
-    // No window manager runs under Xvfb, so the maximised start keeps the stored placement: make
-    // it large enough for the whole chart, at the top-left corner of the screen.
-    testsupport::ResetSettings();
-    const std::pair<const char*, int> placement[] = {
-        {"MainLeft", 0}, {"MainTop", 0}, {"MainWidth", 900 * 15}, {"MainHeight", 700 * 15}};
-    {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("velmor08"),
-                        QStringLiteral("velmor08"));
-        for (const auto& [key, units] : placement)
-            store.setValue(QStringLiteral("Settings/") + QString::fromLatin1(key), QString::number(units));
-    }
+    RequireXdotool();
+    if (QTest::currentTestFailed())
+        return;
+    StorePlacement();
 
     // Every draw goes through a replayable source that counts the values taken.
     platform::RouteRandom([this] {
@@ -238,9 +127,9 @@ void WindowTest::cleanupTestCase()
 
 void WindowTest::Play(std::vector<Step> steps)
 {
-    Gesture gesture(log_, std::move(steps));
-    QTRY_VERIFY_WITH_TIMEOUT(gesture.finished(), 10 * kWait);
-    QVERIFY2(gesture.failure().isEmpty(), qPrintable(gesture.failure()));
+    Script script(log_, std::move(steps));
+    QTRY_VERIFY_WITH_TIMEOUT(script.finished(), 10 * kWait);
+    QVERIFY2(script.failure().isEmpty(), qPrintable(script.failure()));
 }
 
 // Lets every reaction that is already queued (a drop on a cell runs once the drag is over) happen.
@@ -271,9 +160,9 @@ void WindowTest::StartCommonGameFromKeyboard()
     QCOMPARE(game::ActiveMode(f), game::kNoMode);
     f.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f, kWait));
-    Play({{{"key", "alt+p"}, [&f] { return f.mnuPlayGame->isVisible(); }, "Alt+P opens the Play Game menu"},
-          {{"key", "c"}, [&f] { return !f.mnuPlayGame->isVisible() && game::ActiveMode(f) == 1; },
-           "C chooses Play Common Elements"}});
+    Play({Input({"key", "alt+p"}, [&f] { return f.mnuPlayGame->isVisible(); }, "Alt+P opens the Play Game menu"),
+          Input({"key", "c"}, [&f] { return !f.mnuPlayGame->isVisible() && game::ActiveMode(f) == 1; },
+                "C chooses Play Common Elements")});
 }
 
 // Presses on the holder and crosses bare window (and then radon's cell), the button held.
@@ -288,21 +177,21 @@ std::vector<Step> WindowTest::PressAndCross(bool viaRadon)
     const QPoint tileCorner = bare + QPoint(0, 1) - QPoint(tile.width() / 2, tile.height() / 2) + QPoint(3, 4);
     const QRgb fill = catalogue::FamilyColour(f.CurrentElement).rgb();
     std::vector<Step> steps = {
-        {MoveTo(start - QPoint(1, 0)) + MoveTo(start), [this, holder] { return log_.seen(holder, QEvent::MouseMove); },
-         "pointer on the holder"},
-        {{"mousedown", "1"}, [holder] { return holder->dragging(); }, "a press on the holder starts a drag"},
-        {MoveTo(bare), [this, &f, holder] { return log_.seen(f.Surface, QEvent::DragMove) && !holder->shown(); },
-         "over bare window the holder hides"},
+        Input(MoveTo(start - QPoint(1, 0)) + MoveTo(start), [this, holder] { return log_.seen(holder, QEvent::MouseMove); },
+              "pointer on the holder"),
+        Input({"mousedown", "1"}, [holder] { return holder->dragging(); }, "a press on the holder starts a drag"),
+        Input(MoveTo(bare), [this, &f, holder] { return log_.seen(f.Surface, QEvent::DragMove) && !holder->shown(); },
+              "over bare window the holder hides"),
         // The drag image is the offered tile, centred on the pointer: its fill shows near its corner.
-        {MoveTo(bare + QPoint(0, 1)), [tileCorner, fill] { return Near(ScreenPixel(tileCorner), fill); },
-         "the offered tile follows the pointer"},
+        Input(MoveTo(bare + QPoint(0, 1)), [tileCorner, fill] { return Near(ScreenPixel(tileCorner), fill); },
+              "the offered tile follows the pointer"),
     };
     if (viaRadon)
-        steps.push_back({MoveTo(CentreOf(radon)),
-                         [this, &f, radon] {
-                             return log_.seen(radon, QEvent::DragMove) && f.lblName->caption() == Name(kRadon);
-                         },
-                         "the drag over radon's cell shows radon"});
+        steps.push_back(Input(MoveTo(CentreOf(radon)),
+                              [this, &f, radon] {
+                                  return log_.seen(radon, QEvent::DragMove) && f.lblName->caption() == Name(kRadon);
+                              },
+                              "the drag over radon's cell shows radon"));
     return steps;
 }
 
@@ -313,10 +202,10 @@ std::vector<Step> WindowTest::DragTo(QWidget* target, QPoint global, bool viaRad
     PictureBox* radon = form_->Image1[kRadon];
     std::vector<Step> steps = PressAndCross(viaRadon);
     if (target)
-        steps.push_back({MoveTo(global), [this, target] { return log_.seen(target, QEvent::DragMove); }, "over the target"});
+        steps.push_back(Input(MoveTo(global), [this, target] { return log_.seen(target, QEvent::DragMove); }, "over the target"));
     else // leaving the window: the last widget under the tile learns that the drag left it
-        steps.push_back({MoveTo(global), [this, radon] { return log_.seen(radon, QEvent::DragLeave); }, "out of the window"});
-    steps.push_back({{"mouseup", "1"}, [holder] { return !holder->dragging(); }, "the release ends the drag"});
+        steps.push_back(Input(MoveTo(global), [this, radon] { return log_.seen(radon, QEvent::DragLeave); }, "out of the window"));
+    steps.push_back(Input({"mouseup", "1"}, [holder] { return !holder->dragging(); }, "the release ends the drag"));
     return steps;
 }
 
@@ -429,11 +318,11 @@ void WindowTest::pointingFillsAndEmptiesThePanel()
     if (target != f.sbStatusBar)
         QCOMPARE(f.Surface->childAt(local) ? f.Surface->childAt(local) : f.Surface, target);
 
-    Play({{MoveTo(CentreOf(start)),
-           [&] { return log_.seen(start, QEvent::MouseMove) && f.lblName->caption() == Name(from); },
-           "pointing at the first cell shows it"},
-          {MoveTo(f.Surface->mapToGlobal(local)), [&] { return log_.seen(target, QEvent::MouseMove); },
-           "the pointer reaches the target"}});
+    Play({Input(MoveTo(CentreOf(start)),
+                [&] { return log_.seen(start, QEvent::MouseMove) && f.lblName->caption() == Name(from); },
+                "pointing at the first cell shows it"),
+          Input(MoveTo(f.Surface->mapToGlobal(local)), [&] { return log_.seen(target, QEvent::MouseMove); },
+                "the pointer reaches the target")});
     if (QTest::currentTestFailed())
         return;
     QCOMPARE(f.lblName->caption(), name);
@@ -471,12 +360,12 @@ void WindowTest::greyedPlayItemsIgnoreTheirKeys()
     f.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f, kWait));
     const auto menuOpen = [&f] { return f.mnuPlayGame->isVisible(); };
-    std::vector<Step> steps = {{{"key", "ctrl+p"}, [] { return true; }, "Ctrl+P"}};
+    std::vector<Step> steps = {Input({"key", "ctrl+p"}, [] { return true; }, "Ctrl+P")};
     // The access keys of "P&lay All", "Play C&ommon w/o Atomic Number", "Play &All w/o Atomic Number".
     for (const char* key : {"l", "o", "a"}) {
-        steps.push_back({{"key", "alt+p"}, menuOpen, "Alt+P opens the Play Game menu"});
-        steps.push_back({{"key", key}, [] { return true; }, "the access key of a greyed item"});
-        steps.push_back({{"key", "Escape"}, [menuOpen] { return !menuOpen(); }, "Escape closes the menu"});
+        steps.push_back(Input({"key", "alt+p"}, menuOpen, "Alt+P opens the Play Game menu"));
+        steps.push_back(Input({"key", key}, [] { return true; }, "the access key of a greyed item"));
+        steps.push_back(Input({"key", "Escape"}, [menuOpen] { return !menuOpen(); }, "Escape closes the menu"));
     }
     Play(std::move(steps));
     if (QTest::currentTestFailed())
@@ -546,8 +435,8 @@ void WindowTest::dragOfTheHoldersTile()
     std::vector<Step> steps;
     if (Target(target) == EscapeOverCell) {
         steps = PressAndCross(true);
-        steps.push_back({{"key", "Escape"}, [&f] { return !f.imgHolder->dragging(); }, "Escape ends the drag"});
-        steps.push_back({{"mouseup", "1"}, [] { return true; }, "release"});
+        steps.push_back(Input({"key", "Escape"}, [&f] { return !f.imgHolder->dragging(); }, "Escape ends the drag"));
+        steps.push_back(Input({"mouseup", "1"}, [] { return true; }, "release"));
     } else {
         steps = DragTo(widget, global, true);
     }
@@ -607,7 +496,7 @@ void WindowTest::rightDropsInARow()
     if (screenshot.isEmpty())
         return;
 
-    Play({{MoveTo(CentreOf(f.Image1[kIron])), [&] { return f.lblName->caption() == Name(kIron); }, "point at iron"}});
+    Play({Input(MoveTo(CentreOf(f.Image1[kIron])), [&] { return f.lblName->caption() == Name(kIron); }, "point at iron")});
     QTRY_VERIFY_WITH_TIMEOUT(f.ElapsedSeconds >= 3, kWait);
     // The screen once the window has painted everything: the same as the window's own rendering.
     const QRect frame = f.frameGeometry();
