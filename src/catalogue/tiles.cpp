@@ -187,4 +187,12 @@ QPixmap PaintAppIcon(int size, qreal devicePixelRatio)
     return icon;
 }
 
+QIcon AppIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(PaintAppIcon(size));
+    return icon;
+}
+
 } // namespace catalogue

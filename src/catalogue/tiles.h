@@ -3,6 +3,7 @@
 // (numbered set only) and the symbol. Tiles are painted at the screen's device pixel ratio so they
 // stay sharp on scaled screens; their logical size is the cell size minus four pixels.
 #include <QColor>
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 
@@ -16,5 +17,7 @@ QPixmap PaintTile(int index, bool numbered, qreal devicePixelRatio);
 
 // The application icon: a miniature periodic table in the family colours, size x size pixels.
 QPixmap PaintAppIcon(int size, qreal devicePixelRatio = 1.0);
+// The same icon at the sizes title bars, task bars and dialogs ask for.
+QIcon AppIcon();
 
 } // namespace catalogue

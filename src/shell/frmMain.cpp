@@ -98,7 +98,7 @@ const InfoRow kInfoRows[5] = {
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Periodic Table"));
-    setWindowIcon(QIcon(catalogue::PaintAppIcon(32)));
+    setWindowIcon(catalogue::AppIcon());
     CreateControls();
     CreateMenus();
     // The status bar belongs to the client area; the surface takes the rest of it.

@@ -1,9 +1,12 @@
 #include "shell/startup.h"
 
+#include "catalogue/tiles.h"
 #include "platform/app.h"
 #include "shell/frmMain.h"
 #include "shell/lifecycle.h"
 #include "shell/splash.h"
+
+#include <QApplication>
 
 namespace shell {
 
@@ -14,6 +17,7 @@ std::unique_ptr<frmMain> StartUp(const StartUpObserver& observe)
             observe(name);
     };
     platform::PrepareApplication();
+    QApplication::setWindowIcon(catalogue::AppIcon()); // the dialogs carry it too
 
     auto splash = std::make_unique<frmSplash>();
     splash->ShowAndPaint();
