@@ -122,22 +122,15 @@ void StartGame(frmMain& form, int mode)
 
     PictureStore& store = StoreOf(form, mode);
     store.Open(form.devicePixelRatioF());
-    for (int i = 0; i < kElementCount; ++i)
-        store.SetPending(i, true);
-    // The 59 elements that count as placed show their tiles of this game's set from the start.
-    if (rules.commonOnly)
-        for (int i = 0; i < kElementCount; ++i)
-            form.Image1[i]->setPicture(store.Picture(i));
-
     form.imgHolder->setShown(true);
     form.PlacedCount = rules.commonOnly ? qint16(kCommonPlacedAtStart) : qint16(0);
-    for (int i = 0; i < kElementCount; ++i)
-        if (!rules.commonOnly || catalogue::IsCommon(i))
-            form.Image1[i]->setPicture(form.Image2->picture());
-    if (rules.commonOnly)
-        for (int i = 0; i < kElementCount; ++i)
-            if (!catalogue::IsCommon(i))
-                store.SetPending(i, false);
+    // Every element of the game waits and its cell is emptied; in the common games the other 59
+    // count as placed and show their tiles of this game's set from the start.
+    for (int i = 0; i < kElementCount; ++i) {
+        const bool played = !rules.commonOnly || catalogue::IsCommon(i);
+        store.SetPending(i, played);
+        form.Image1[i]->setPicture(played ? form.Image2->picture() : store.Picture(i));
+    }
 
     FirstDraw(form, store, rules.commonOnly);
 }

@@ -1,6 +1,5 @@
 #include "shell/startup.h"
 
-#include "catalogue/tiles.h"
 #include "platform/app.h"
 #include "shell/frmMain.h"
 #include "shell/lifecycle.h"
@@ -17,13 +16,13 @@ std::unique_ptr<frmMain> StartUp(const StartUpObserver& observe)
             observe(name);
     };
     platform::PrepareApplication();
-    QApplication::setWindowIcon(catalogue::AppIcon()); // the dialogs carry it too
 
     auto splash = std::make_unique<frmSplash>();
     splash->ShowAndPaint();
     step(splash->painted() ? "splash-painted" : "splash-shown");
 
     auto form = std::make_unique<frmMain>();
+    QApplication::setWindowIcon(form->windowIcon()); // the dialogs carry it too
     step("load-begin");
     MainLoad(*form);
     step("load-end");
