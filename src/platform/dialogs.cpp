@@ -5,11 +5,22 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace platform {
 namespace {
 MsgBoxHandler g_msgBox;
 InputBoxHandler g_inputBox;
+bool g_ending = false;
+QPointer<QDialog> g_open; // the real dialog now waiting for the player, if any
+
+int Run(QDialog& dialog)
+{
+    g_open = &dialog;
+    const int result = dialog.exec();
+    g_open = nullptr;
+    return result;
+}
 } // namespace
 
 void RouteDialogs(MsgBoxHandler msgBox, InputBoxHandler inputBox)
@@ -18,19 +29,30 @@ void RouteDialogs(MsgBoxHandler msgBox, InputBoxHandler inputBox)
     g_inputBox = std::move(inputBox);
 }
 
+void EndDialogs()
+{
+    g_ending = true;
+    if (g_open)
+        g_open->accept();
+}
+
 void MsgBox(const QString& prompt)
 {
+    if (g_ending)
+        return;
     if (g_msgBox) {
         g_msgBox(prompt, kAppTitle);
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, kAppTitle, prompt, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    Run(box);
 }
 
 QString InputBox(const QString& prompt, const QString& title)
 {
+    if (g_ending)
+        return QString();
     if (g_inputBox)
         return g_inputBox(prompt, title);
     QInputDialog dialog(QApplication::activeWindow());
@@ -38,7 +60,7 @@ QString InputBox(const QString& prompt, const QString& title)
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());
     dialog.setInputMode(QInputDialog::TextInput);
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    return Run(dialog) == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 } // namespace platform

@@ -13,6 +13,11 @@ void MsgBox(const QString& prompt);
 // Input box with a prompt, an empty one-line field, OK and Cancel; Cancel gives the empty text.
 QString InputBox(const QString& prompt, const QString& title);
 
+// The program is ending: an open dialog closes as if OK were chosen (an input box keeps what was
+// typed), and from now on neither dialog opens: the message box returns at once, the input box
+// with an empty text.
+void EndDialogs();
+
 using MsgBoxHandler = std::function<void(const QString& prompt, const QString& title)>;
 using InputBoxHandler = std::function<QString(const QString& prompt, const QString& title)>;
 

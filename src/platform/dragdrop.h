@@ -17,6 +17,9 @@ inline const QString kTileMimeType = QStringLiteral("application/x-velmor08-tile
 
 bool CarriesTile(const QMimeData* mime);
 
+// Ends a drag that is running, as Escape would; nothing when none is.
+void CancelDrag();
+
 // Accept the start of a drag over a widget so that its parents see nothing of it.
 void TakeDragEnter(QDragEnterEvent* event);
 

@@ -18,6 +18,28 @@ bool Rename(const QString& from, const QString& to)
     // rename() swaps the directory entry itself: a symbolic link at the new name is replaced.
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
+
+// Opens a plain file for reading: O_NOFOLLOW, a link planted at the path is not read through;
+// O_NONBLOCK, a pipe there cannot hold up the start.
+LinesRead::Status OpenPlainFile(const QString& path, QFile& file)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? LinesRead::Status::Missing
+               : errno == ELOOP ? LinesRead::Status::NotAFile
+                                : LinesRead::Status::Unreadable;
+    struct stat info {};
+    const bool known = ::fstat(fd, &info) == 0;
+    if (!known || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return known ? LinesRead::Status::NotAFile : LinesRead::Status::Unreadable;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return LinesRead::Status::Unreadable;
+    }
+    return LinesRead::Status::Read;
+}
 } // namespace
 
 void FailWritesBeforeRename(bool fail) { g_failBeforeRename = fail; }
@@ -54,33 +76,24 @@ LinesRead ReadLines(QIODevice& device, int maxLines, int maxLineBytes)
 
 LinesRead ReadLines(const QString& path, int maxLines, int maxLineBytes)
 {
-    LinesRead result;
-    // O_NOFOLLOW: a link planted at the path is not read through; O_NONBLOCK: a pipe there cannot
-    // hold up the start. Only a plain file is read.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            result.status = LinesRead::Status::Missing;
-        else if (errno == ELOOP)
-            result.status = LinesRead::Status::NotAFile;
-        else
-            result.status = LinesRead::Status::Unreadable;
-        return result;
-    }
-    struct stat info {};
-    const bool known = ::fstat(fd, &info) == 0;
-    if (!known || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        result.status = known ? LinesRead::Status::NotAFile : LinesRead::Status::Unreadable;
-        return result;
-    }
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        result.status = LinesRead::Status::Unreadable;
+    if (const LinesRead::Status status = OpenPlainFile(path, file); status != LinesRead::Status::Read) {
+        LinesRead result;
+        result.status = status;
         return result;
     }
     return ReadLines(file, maxLines, maxLineBytes);
+}
+
+std::optional<QByteArray> ReadBytes(const QString& path, qint64 maxBytes)
+{
+    QFile file;
+    if (OpenPlainFile(path, file) != LinesRead::Status::Read)
+        return std::nullopt;
+    QByteArray bytes = file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }
 
 QByteArray CrLfText(const QList<QByteArray>& lines)

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class QIODevice;
 
 namespace platform {
@@ -27,6 +29,10 @@ struct LinesRead {
 // path is never followed.
 LinesRead ReadLines(const QString& path, int maxLines, int maxLineBytes);
 LinesRead ReadLines(QIODevice& device, int maxLines, int maxLineBytes);
+
+// The first maxBytes bytes of a plain file (a link is not followed), or nothing when there is no
+// plain file that can be read.
+std::optional<QByteArray> ReadBytes(const QString& path, qint64 maxBytes);
 
 // The bytes ReplaceWithLines writes: every line followed by CR LF.
 QByteArray CrLfText(const QList<QByteArray>& lines);

@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "platform/dialogs.h"
+#include "platform/folderlock.h"
 #include "scores/ranking.h"
 #include "scores/scorefile.h"
 #include "shell/frmMain.h"
@@ -10,18 +11,42 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 #include <unistd.h>
+
+using platform::FolderLock;
 
 namespace scores {
 namespace {
 
 QString g_sharedFolder = QStringLiteral(VELMOR08_SCORE_DIR);
-bool g_toldFallback = false;
-bool g_toldLost = false;
+std::chrono::milliseconds g_lockWait = kLockWait;
+QSet<QString> g_told; // each message goes to standard error once
 
 QString PerUserFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
+QString PathIn(const QString& folder, int mode) { return folder + QLatin1Char('/') + FileName(mode); }
+
+void TellOnce(const QString& message)
+{
+    if (g_told.contains(message))
+        return;
+    g_told.insert(message);
+    qWarning().noquote() << message;
+}
+
+void TellFallback()
+{
+    TellOnce(QStringLiteral("velmor08: cannot write the score folder %1; keeping the high scores in %2")
+                 .arg(g_sharedFolder, PerUserFolder()));
+}
+
+void TellLost(const QString& path) { TellOnce(QStringLiteral("velmor08: cannot save the high scores to %1").arg(path)); }
 
 // Creates the shared folder when it is missing and can be; true when this user may write there.
 bool SharedFolderWritable()
@@ -31,21 +56,15 @@ bool SharedFolderWritable()
            && ::access(QFile::encodeName(g_sharedFolder).constData(), W_OK | X_OK) == 0;
 }
 
-void TellFallbackOnce()
+// The folders a save tries, in this order.
+QStringList SaveFolders(bool sharedWritable)
 {
-    if (g_toldFallback)
-        return;
-    g_toldFallback = true;
-    qWarning().noquote() << QStringLiteral("velmor08: cannot write the score folder %1; keeping the high scores in %2")
-                                .arg(g_sharedFolder, PerUserFolder());
-}
-
-void TellLostOnce(const QString& path)
-{
-    if (g_toldLost)
-        return;
-    g_toldLost = true;
-    qWarning().noquote() << QStringLiteral("velmor08: cannot save the high scores to %1").arg(path);
+    QStringList folders;
+    if (sharedWritable)
+        folders << g_sharedFolder;
+    if (!PerUserFolder().isEmpty())
+        folders << PerUserFolder();
+    return folders;
 }
 
 Table ReadColumn(const frmMain& form, int mode)
@@ -67,10 +86,107 @@ void WriteColumn(frmMain& form, int mode, const Table& table)
     }
 }
 
-QString PathIn(const QString& folder, int mode) { return folder + QLatin1Char('/') + FileName(mode); }
-
-void LoadTable(frmMain& form, int mode, bool sharedWritable)
+// The rows this run entered in a mode that the folder's file does not hold yet.
+QList<EnteredRow*> NotYetIn(frmMain& form, int mode, const QString& folder)
 {
+    QList<EnteredRow*> rows;
+    for (EnteredRow& entered : form.ScoreRun.entered[mode])
+        if (!entered.writtenTo.contains(folder))
+            rows << &entered;
+    return rows;
+}
+
+QList<Row> RowsOf(const QList<EnteredRow*>& entered)
+{
+    QList<Row> rows;
+    for (const EnteredRow* row : entered)
+        rows << row->row;
+    return rows;
+}
+
+// The table as this run should see it: the whole file in the folder with this run's rows ranked
+// in, or the column when the folder holds no whole file.
+Table MergedView(frmMain& form, int mode, const QString& folder, const std::optional<Table>& onDisk)
+{
+    if (!onDisk)
+        return ReadColumn(form, mode);
+    return MergeEntries(*onDisk, RowsOf(NotYetIn(form, mode, folder)), form.ScoreRun.timesFilled);
+}
+
+enum class Saved { Yes, NotAFile, Failed };
+
+// Under the folder's lock: writes the mode's table, merged with the file as it stands now, into the
+// folder, unless the file already holds it. The column then shows the saved table.
+Saved SaveInto(frmMain& form, int mode, const QString& folder)
+{
+    const QString path = PathIn(folder, mode);
+    const std::optional<Table> onDisk = ReadScoreFile(path);
+    const Table table = MergedView(form, mode, folder, onDisk);
+    // Rewritten only when its bytes change: a new row, filled times, or a file in an older form.
+    if (!FileHolds(path, table) && !WriteScoreFile(path, table)) {
+        const QFileInfo info(path);
+        return info.isDir() && !info.isSymLink() ? Saved::NotAFile : Saved::Failed;
+    }
+    for (EnteredRow* entered : NotYetIn(form, mode, folder))
+        entered->writtenTo << folder;
+    WriteColumn(form, mode, table);
+    return Saved::Yes;
+}
+
+// Saves the tables of the given modes, each into the first folder that takes it.
+void SaveTables(frmMain& form, QList<int> modes)
+{
+    const bool sharedWritable = SharedFolderWritable();
+    if (!sharedWritable)
+        TellFallback();
+    for (const QString& folder : SaveFolders(sharedWritable)) {
+        if (modes.isEmpty())
+            return;
+        const bool shared = folder == g_sharedFolder && sharedWritable;
+        QDir().mkpath(folder);
+        const FolderLock lock(folder, g_lockWait);
+        if (lock.status() == FolderLock::Status::Busy && shared)
+            TellOnce(QStringLiteral("velmor08: another game kept the score folder %1 locked; keeping the high scores in %2")
+                         .arg(folder, PerUserFolder()));
+        if (lock.status() == FolderLock::Status::Unavailable && shared)
+            TellOnce(QStringLiteral("velmor08: cannot lock the score folder %1; keeping the high scores in %2")
+                         .arg(folder, PerUserFolder()));
+        if (!lock.held())
+            continue;
+        for (auto mode = modes.begin(); mode != modes.end();) {
+            const Saved saved = SaveInto(form, *mode, folder);
+            if (saved == Saved::Yes) {
+                mode = modes.erase(mode);
+                continue;
+            }
+            if (shared && saved == Saved::NotAFile)
+                TellOnce(QStringLiteral("velmor08: %1 is not a plain file; keeping its high scores in %2")
+                             .arg(PathIn(folder, *mode), PerUserFolder()));
+            else if (shared)
+                TellFallback();
+            ++mode;
+        }
+    }
+    for (int mode : modes)
+        TellLost(PathIn(PerUserFolder(), mode));
+}
+
+} // namespace
+
+void UseScoreFolder(const QString& folder)
+{
+    g_sharedFolder = folder;
+    g_told.clear();
+}
+
+void UseLockWait(std::chrono::milliseconds wait) { g_lockWait = wait; }
+
+void LoadAllTables(frmMain& form)
+{
+    form.ScoreRun = {};
+    const bool sharedWritable = SharedFolderWritable();
+    if (!sharedWritable)
+        TellFallback();
     // The folder the tables are written to comes first.
     QStringList folders{g_sharedFolder};
     const QString perUser = PerUserFolder();
@@ -80,53 +196,29 @@ void LoadTable(frmMain& form, int mode, bool sharedWritable)
         else
             folders.prepend(perUser);
     }
-    for (const QString& folder : folders) {
-        if (const std::optional<Table> table = ReadScoreFile(PathIn(folder, mode))) {
-            // The column changes only once the whole file is in hand.
-            WriteColumn(form, mode, *table);
-            return;
+    // Read under the folders' shared locks (where they can be had), so no file is caught between
+    // the renames of a repair; a game that holds a lock too long is read without it.
+    // The start waits less for it than a save does.
+    const auto wait = std::min(g_lockWait, std::chrono::milliseconds(500));
+    std::vector<std::unique_ptr<FolderLock>> locks;
+    for (const QString& folder : folders)
+        locks.push_back(std::make_unique<FolderLock>(folder, wait, FolderLock::Kind::Shared));
+    for (int mode = 0; mode < kModes; ++mode) {
+        for (const QString& folder : folders) {
+            if (const std::optional<Table> table = ReadScoreFile(PathIn(folder, mode))) {
+                // The column changes only once the whole file is in hand.
+                WriteColumn(form, mode, *table);
+                break;
+            }
         }
     }
 }
 
-void SaveTable(const frmMain& form, int mode, bool sharedWritable)
-{
-    const Table table = ReadColumn(form, mode);
-    if (sharedWritable && WriteScoreFile(PathIn(g_sharedFolder, mode), table))
-        return;
-    TellFallbackOnce();
-    const QString perUser = PerUserFolder();
-    if (perUser.isEmpty() || !QDir().mkpath(perUser) || !WriteScoreFile(PathIn(perUser, mode), table))
-        TellLostOnce(PathIn(perUser, mode));
-}
-
-} // namespace
-
-void UseScoreFolder(const QString& folder)
-{
-    g_sharedFolder = folder;
-    g_toldFallback = false;
-    g_toldLost = false;
-}
-
-void LoadAllTables(frmMain& form)
-{
-    const bool sharedWritable = SharedFolderWritable();
-    if (!sharedWritable)
-        TellFallbackOnce();
-    for (int mode = 0; mode < kModes; ++mode)
-        LoadTable(form, mode, sharedWritable);
-}
-
-void SaveAllTables(frmMain& form)
-{
-    const bool sharedWritable = SharedFolderWritable();
-    for (int mode = 0; mode < kModes; ++mode)
-        SaveTable(form, mode, sharedWritable);
-}
+void SaveAllTables(frmMain& form) { SaveTables(form, {0, 1, 2, 3}); }
 
 void EnterHighScore(frmMain& form)
 {
+    form.ScoreRun.timesFilled = true;
     for (int mode = 0; mode < kModes; ++mode) {
         Table table = ReadColumn(form, mode);
         FillEmptyTimes(table);
@@ -136,6 +228,10 @@ void EnterHighScore(frmMain& form)
     const int mode = game::ActiveMode(form);
     if (mode == game::kNoMode)
         return;
+    // Another game may have entered rows since this one loaded: rank against the file as it is.
+    const QStringList folders = SaveFolders(SharedFolderWritable());
+    if (!folders.isEmpty())
+        WriteColumn(form, mode, MergedView(form, mode, folders[0], ReadScoreFile(PathIn(folders[0], mode))));
     Table table = ReadColumn(form, mode);
     const QString minutes = form.lblMin->caption();
     const QString seconds = form.lblSec->caption();
@@ -145,9 +241,11 @@ void EnterHighScore(frmMain& form)
 
     // A name is kept to one line of its file, so it can never shift the lines after it.
     const QString name = OneLine(platform::InputBox(place.prompt, QStringLiteral("High Score")));
-    InsertAt(table, place.rank, {name, minutes, QLatin1Char(':') + seconds});
+    const Row row{name, minutes, QLatin1Char(':') + seconds};
+    InsertAt(table, place.rank, row);
     WriteColumn(form, mode, table);
-    SaveTable(form, mode, SharedFolderWritable());
+    form.ScoreRun.entered[mode].append({row, {}});
+    SaveTables(form, {mode});
 }
 
 } // namespace scores

@@ -5,23 +5,52 @@
 // it is missing and can be. Where this user cannot write there, the tables are kept in the per-user
 // application data folder instead and that is said once on standard error. The folder the tables
 // are written to is read first; the other one is read when a file is not whole or not there.
+//
+// Several games may share a folder at once. Every write takes the folder's lock, reads the file as
+// it stands now and ranks this run's new rows into it, so a row another game wrote is never lost
+// to a game that loaded its tables earlier; a table this run did not change is not written.
+#include "scores/ranking.h"
+
+#include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <array>
+#include <chrono>
 
 class frmMain;
 
 namespace scores {
 
-// After a completed game: rank the finishing time, ask for a name, enter the row and save its
-// table at once, so that the record outlives a run that ends without a clean close.
+// What a run has done to the tables beyond what their files held: the rows it entered, each with
+// the folders whose file already has it, and whether a completed game filled the empty times.
+struct EnteredRow {
+    Row row;
+    QStringList writtenTo;
+};
+struct RunScores {
+    std::array<QList<EnteredRow>, kModes> entered;
+    bool timesFilled = false;
+};
+
+// How long a save waits for another game to release the folder's lock before it keeps the tables
+// in the per-user folder instead.
+constexpr std::chrono::milliseconds kLockWait{3000};
+
+// After a completed game: rank the finishing time against the table as it stands on disk, ask for
+// a name, enter the row and save its table at once, so that the record outlives a run that ends
+// without a clean close.
 void EnterHighScore(frmMain& form);
 
-// Read the four tables into the score columns / write them back, mode 0 first. Each file is read on
-// its own: one that is missing or damaged leaves only its own column as it was.
+// Read the four tables into the score columns / write the changed ones back, mode 0 first. Each
+// file is read on its own: one that is missing or damaged leaves only its own column as it was.
 void LoadAllTables(frmMain& form);
 void SaveAllTables(frmMain& form);
 
-// Tests: use this folder in place of the shared score folder. The per-user folder stays the
-// application data location, which tests move with XDG_DATA_HOME.
+// Tests: use this folder in place of the shared score folder, as a new run would find it. The
+// per-user folder stays the application data location, which tests move with XDG_DATA_HOME.
 void UseScoreFolder(const QString& folder);
+// Tests: wait this long for a folder's lock instead of kLockWait.
+void UseLockWait(std::chrono::milliseconds wait);
 
 } // namespace scores

@@ -57,4 +57,14 @@ void InsertAt(Table& table, int rank, const Row& row)
     table[rank - 1] = row;
 }
 
+Table MergeEntries(Table table, const QList<Row>& entries, bool fillTimes)
+{
+    if (fillTimes)
+        FillEmptyTimes(table);
+    for (const Row& entry : entries)
+        if (const Place place = FindPlace(table, TimeValue(entry.minutes, entry.seconds)); place.rank != 0)
+            InsertAt(table, place.rank, entry);
+    return table;
+}
+
 } // namespace scores

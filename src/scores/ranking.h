@@ -1,5 +1,6 @@
 #pragma once
 // The ranking rules of the high-score tables, as pure functions over the texts of a table.
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -43,5 +44,10 @@ Place FindPlace(const Table& table, qint64 finishingTime);
 
 // Moves the rows from `rank` on down by one (the last one drops out) and puts `row` at `rank`.
 void InsertAt(Table& table, int rank, const Row& row);
+
+// A table as another game left it, with rows entered here ranked into it one after the other by
+// the rules of a name entry; rows it holds are lost only by falling below rank 9. With fillTimes
+// (a game was completed here) its empty times are filled first, as the name entry fills them.
+Table MergeEntries(Table table, const QList<Row>& entries, bool fillTimes);
 
 } // namespace scores

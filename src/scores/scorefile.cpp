@@ -111,6 +111,12 @@ std::optional<Table> ReadScoreFile(const QString& path)
     return TableFromLines(platform::ReadLines(path, kLinesPerFile, kMaxLineBytes));
 }
 
+bool FileHolds(const QString& path, const Table& table)
+{
+    const QByteArray bytes = platform::CrLfText(LinesOfTable(table));
+    return platform::ReadBytes(path, bytes.size() + 1) == bytes;
+}
+
 bool WriteScoreFile(const QString& path, const Table& table)
 {
     const platform::LinesRead old = platform::ReadLines(path, kLinesPerFile, kMaxLineBytes);

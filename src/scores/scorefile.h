@@ -34,6 +34,9 @@ QList<QByteArray> LinesOfTable(const Table& table);
 // The table in the file at the path, if the file is there and holds a whole one.
 std::optional<Table> ReadScoreFile(const QString& path);
 
+// Whether the file at the path holds exactly the bytes WriteScoreFile would write for the table.
+bool FileHolds(const QString& path, const Table& table);
+
 // Replaces the file at the path with the table. A plain file standing there that does not hold a
 // whole table is first moved to path + ".bad", so its bytes are never lost to the save.
 bool WriteScoreFile(const QString& path, const Table& table);

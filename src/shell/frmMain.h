@@ -13,6 +13,7 @@
 #include "platform/picturebox.h"
 #include "platform/statusbar.h"
 #include "platform/timer.h"
+#include "scores/highscores.h"
 
 class QAction;
 class QMenu;
@@ -123,6 +124,9 @@ public:
     qint16 PlacedCount = 0;
     qint16 CurrentElement = 0;
     qint16 ElapsedSeconds = 0;
+
+    // What this run has entered in the score tables, for merging with what other games wrote.
+    scores::RunScores ScoreRun;
 
     // Picture stores: numbered tiles and plain tiles, with their pending flags.
     catalogue::PictureStore frmHold{true};

@@ -6,8 +6,14 @@
 #include "scores/highscores.h"
 #include "shell/frmMain.h"
 
-#include <QGuiApplication>
+#include "platform/dialogs.h"
+#include "platform/dragdrop.h"
+#include "platform/endrequest.h"
+
+#include <QApplication>
 #include <QScreen>
+#include <QSessionManager>
+#include <QTimer>
 
 namespace shell {
 namespace {
@@ -43,6 +49,28 @@ bool OnSomeScreen(const QRect& pixels)
 QRect ToPixels(const QRect& units)
 {
     return platform::UnitsRect(units.x(), units.y(), units.width(), units.height());
+}
+
+void SavePlacement(const frmMain& form)
+{
+    if (form.windowState() & Qt::WindowMinimized)
+        return;
+    const int values[4] = {form.x(), form.y(), form.width(), form.height()};
+    for (int i = 0; i < 4; ++i)
+        platform::SaveSetting(platform::kAppTitle, kSection, QString::fromLatin1(kPlacement[i].key),
+                              QString::number(platform::PixelsToUnits(values[i])));
+}
+
+// Closes the window, and so runs the unload, once no drag loop or dialog holds the event loop:
+// closing from inside one would run the unload in the middle of the drop that opened it.
+void CloseWhenFree(frmMain& form)
+{
+    if (QApplication::activeModalWidget() || form.imgHolder->dragging()) {
+        QTimer::singleShot(10, &form, [&form] { CloseWhenFree(form); });
+        return;
+    }
+    form.close();
+    QCoreApplication::quit(); // also when the window was never shown
 }
 
 } // namespace
@@ -86,12 +114,26 @@ void MainUnload(frmMain& form)
     form.Timer1->setEnabled(false);
     form.frmHold2.Close();
     form.frmHold.Close();
-    if (form.windowState() & Qt::WindowMinimized)
-        return;
-    const int values[4] = {form.x(), form.y(), form.width(), form.height()};
-    for (int i = 0; i < 4; ++i)
-        platform::SaveSetting(platform::kAppTitle, kSection, QString::fromLatin1(kPlacement[i].key),
-                              QString::number(platform::PixelsToUnits(values[i])));
+    SavePlacement(form);
+}
+
+void WireProgramEnd(frmMain& form)
+{
+    frmMain* f = &form;
+    // A signal ends a drag and closes an open dialog as OK (a typed name is entered); the game then
+    // closes as through File, Exit.
+    platform::OnEndRequest([f] {
+        platform::EndDialogs();
+        platform::CancelDrag();
+        CloseWhenFree(*f);
+    });
+    // The session manager asks for the data to be saved before it ends the session; it then
+    // quits the application, which closes the window.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, f, [f](QSessionManager&) {
+        scores::SaveAllTables(*f);
+        SavePlacement(*f);
+    });
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, f, [f] { f->close(); });
 }
 
 } // namespace shell

@@ -23,6 +23,7 @@ std::unique_ptr<frmMain> StartUp(const StartUpObserver& observe)
 
     auto form = std::make_unique<frmMain>();
     QApplication::setWindowIcon(form->windowIcon()); // the dialogs carry it too
+    WireProgramEnd(*form);
     step("load-begin");
     MainLoad(*form);
     step("load-end");
