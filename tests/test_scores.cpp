@@ -2,6 +2,7 @@
 #include "testsupport.h"
 
 #include "game/game.h"
+#include "platform/folderlock.h"
 #include "platform/textfile.h"
 #include "scores/highscores.h"
 #include "scores/ranking.h"
@@ -170,6 +171,13 @@ private slots:
     void recordSurvivesRunWithoutUnload();
     void unwritableSharedFolderFallsBackToPerUserFolder();
     void missingSharedFolderIsCreated();
+
+    // Several games on one folder.
+    void merge_data();
+    void merge();
+    void gameOpenedEarlierKeepsTheOtherGamesRecord();
+    void lockedFolderKeepsTheRecordInThePerUserFolder();
+    void scoreFileThatIsAFolderIsNamed();
 };
 
 void ScoresTest::init()
@@ -183,6 +191,7 @@ void ScoresTest::cleanup()
 {
     platform::FailWritesBeforeRename(false);
     scores::UseScoreFolder(testsupport::ScoreFolder());
+    scores::UseLockWait(scores::kLockWait);
 }
 
 void ScoresTest::timeValue_data()
@@ -754,6 +763,113 @@ void ScoresTest::missingSharedFolderIsCreated()
     scores::SaveAllTables(*form);
     QCOMPARE(QDir(shared).entryList(QDir::Files).size(), 4);
     QVERIFY(!QFile::exists(PerUserFile(0)));
+}
+
+void ScoresTest::merge_data()
+{
+    QTest::addColumn<QStringList>("onDisk"); // as another game left the file
+    QTest::addColumn<QStringList>("entered"); // rows this game entered, in order
+    QTest::addColumn<bool>("fill");
+    QTest::addColumn<QStringList>("merged");
+    QStringList full;
+    for (int r = 1; r <= 9; ++r)
+        full << QStringLiteral("P%1|0%1|:00").arg(r);
+
+    QTest::newRow("nothing entered leaves the file's table")
+        << QStringList{"Bea|02|:00"} << QStringList{} << false << QStringList{"Bea|02|:00"};
+    QTest::newRow("a slower row goes below the other game's")
+        << QStringList{"Bea|02|:00"} << QStringList{"Al|03|:00"} << false << QStringList{"Bea|02|:00", "Al|03|:00"};
+    QTest::newRow("a faster row goes above it")
+        << QStringList{"Bea|02|:00"} << QStringList{"Al|01|:00"} << false << QStringList{"Al|01|:00", "Bea|02|:00"};
+    QTest::newRow("an equal time goes above the row already there")
+        << QStringList{"Bea|02|:00"} << QStringList{"Al|02|:00"} << false << QStringList{"Al|02|:00", "Bea|02|:00"};
+    QTest::newRow("rows entered one after the other are each ranked")
+        << QStringList{"Bea|02|:00"} << QStringList{"Al|03|:00", "Cy|01|:30"} << false
+        << QStringList{"Cy|01|:30", "Bea|02|:00", "Al|03|:00"};
+    QTest::newRow("a full table loses only its rank 9")
+        << full << QStringList{"Al|04|:30"} << false << full.mid(0, 4) + QStringList{"Al|04|:30"} + full.mid(4, 4);
+    QTest::newRow("a row slower than a full table falls out")
+        << full << QStringList{"Al|10|:00"} << false << full;
+    QTest::newRow("a completed game fills the empty times before ranking")
+        << QStringList(9, QStringLiteral("Name||")) << QStringList{"Al|03|:00"} << true << QStringList{"Al|03|:00"};
+}
+
+void ScoresTest::merge()
+{
+    QFETCH(QStringList, onDisk);
+    QFETCH(QStringList, entered);
+    QFETCH(bool, fill);
+    QFETCH(QStringList, merged);
+    QList<Row> rows;
+    for (const QString& row : entered)
+        rows << R(row);
+    QCOMPARE(Texts(scores::MergeEntries(T(onDisk), rows, fill)), Texts(T(merged)));
+}
+
+// Two windows on one folder: the one opened first enters its record after the other's and is
+// closed last; neither record is lost, and a table it did not change is left as the other wrote it.
+void ScoresTest::gameOpenedEarlierKeepsTheOtherGamesRecord()
+{
+    Write(SharedFile(0), FileOf(T({"Old|05|:00"})));
+    auto first = testsupport::LoadedWindow();
+    auto second = testsupport::LoadedWindow();
+
+    Finished(*second, 1, QStringLiteral("03"), QStringLiteral("00"));
+    testsupport::Dialogs().answers = {QStringLiteral("Bea")};
+    scores::EnterHighScore(*second);
+    // The other game also puts a new row into the mode-0 file.
+    Write(SharedFile(0), FileOf(T({"Old|05|:00", "Other|06|:00"})));
+    scores::SaveAllTables(*second);
+
+    // The first game sees the record when it ranks its own time, and asks accordingly.
+    Finished(*first, 1, QStringLiteral("02"), QStringLiteral("00"));
+    testsupport::Dialogs().answers = {QStringLiteral("Al")};
+    scores::EnterHighScore(*first);
+    QCOMPARE(testsupport::Dialogs().prompts, (QStringList{"Enter your Name.", "Enter your name."}));
+    QCOMPARE(Column(*first, 1), Texts(T({"Al|02|:00", "Bea|03|:00"})));
+    scores::SaveAllTables(*first);
+    QCOMPARE(Bytes(SharedFile(1)), FileOf(T({"Al|02|:00", "Bea|03|:00"})));
+    QCOMPARE(Bytes(SharedFile(0)), FileOf(T({"Old|05|:00", "Other|06|:00"})));
+
+    // The second game, closed again later, has nothing new to write.
+    scores::SaveAllTables(*second);
+    QCOMPARE(Bytes(SharedFile(1)), FileOf(T({"Al|02|:00", "Bea|03|:00"})));
+}
+
+void ScoresTest::lockedFolderKeepsTheRecordInThePerUserFolder()
+{
+    scores::UseLockWait(std::chrono::milliseconds(200));
+    auto form = testsupport::LoadedWindow();
+    Finished(*form, 1, QStringLiteral("03"), QStringLiteral("07"));
+    testsupport::Dialogs().answers = {QStringLiteral("Ann")};
+    const QByteArray expected = FileOf(T({"Ann|03|:07"}));
+    {
+        const platform::FolderLock otherGame(testsupport::ScoreFolder(), std::chrono::milliseconds(0));
+        QVERIFY(otherGame.held());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("another game kept the score folder .* locked")));
+        scores::EnterHighScore(*form);
+        QCOMPARE(Bytes(PerUserFile(1)), expected);
+        QVERIFY(!QFile::exists(SharedFile(1)));
+    }
+    // Once the lock is free, the exit brings the record to the shared folder.
+    scores::SaveAllTables(*form);
+    QCOMPARE(Bytes(SharedFile(1)), expected);
+}
+
+void ScoresTest::scoreFileThatIsAFolderIsNamed()
+{
+    QVERIFY(QDir().mkpath(SharedFile(1)));
+    QTest::failOnWarning(kFallbackMessage);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("velmor08: %1 is not a plain file; keeping its high scores in ")
+                                                              .arg(QRegularExpression::escape(SharedFile(1)))));
+    auto form = testsupport::LoadedWindow();
+    Finished(*form, 1, QStringLiteral("03"), QStringLiteral("07"));
+    testsupport::Dialogs().answers = {QStringLiteral("Ann")};
+    scores::EnterHighScore(*form);
+    QCOMPARE(Bytes(PerUserFile(1)), FileOf(T({"Ann|03|:07"})));
+    scores::SaveAllTables(*form);
+    QVERIFY(QFileInfo(SharedFile(1)).isDir());
+    QCOMPARE(Bytes(SharedFile(0)), FileOf(T({})));
 }
 
 VELMOR08_TEST_MAIN(ScoresTest)

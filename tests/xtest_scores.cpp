@@ -4,20 +4,30 @@
 // the "High Score" box, the window closed through File, Exit; the score file then holds the row.
 // The same game is also played in a child copy of this executable that is killed with SIGKILL right
 // after the record is entered; a fresh child process then shows the record.
+// Several child copies open at once on one score folder each play to a record and end in turn, by
+// File, Exit or by a signal: every record stays in the file whichever ends last. A child killed
+// while it holds the folder's lock leaves no lock behind. SIGTERM, SIGHUP, SIGINT and the session
+// manager's quit end a game as File, Exit does.
 #include "xtestsupport.h"
 
 #include "game/game.h"
 #include "platform/dialogs.h"
+#include "platform/folderlock.h"
+#include "scores/highscores.h"
 #include "shell/frmMain.h"
 #include "shell/startup.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSettings>
+#include <QSocketNotifier>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -38,6 +48,10 @@ const char* const kRoleVariable = "VELMOR08_XTEST_ROLE";
 const QString kRecordRole = QStringLiteral("record"); // plays a game to a record, then waits
 const QString kShowRole = QStringLiteral("show");     // starts, shows the Common column, prints it
 const QString kKilledName = QStringLiteral("Lise Meitner");
+const QString kPlayerRole = QStringLiteral("player");     // a game that does what its standard input says
+const QString kLockHolderRole = QStringLiteral("holdlock"); // holds the score folder's lock until killed
+// Set for a child whose shared score folder cannot be made, so that it keeps the tables per user.
+const char* const kNoSharedFolderVariable = "VELMOR08_XTEST_NO_SHARED_FOLDER";
 
 // What the dialogs showed while they were open, and the finishing time.
 struct Observed {
@@ -49,8 +63,12 @@ struct Observed {
 Step ActivateWindow(frmMain& f)
 {
     return {[&f] {
+                f.raise(); // above the other games' windows, where the pointer goes
                 f.activateWindow();
-                return true;
+                // Without a window manager the server ignores a focus request dated before the
+                // last focus change, which another game may have made later: give it the focus
+                // from outside, as a player's click on a managed window would.
+                return Xdo({"windowfocus", QString::number(f.winId())});
             },
             [&f] { return HasKeyboard(&f); }, QStringLiteral("the main window takes the keyboard")};
 }
@@ -59,7 +77,8 @@ Step ActivateWindow(frmMain& f)
 // started from the Play menu's keys, every tile but the offered one counted as placed, the offered
 // one dragged for real onto its cell, the congratulation closed with Return and the name typed and
 // confirmed in the input box.
-std::vector<Step> FinishCommonGame(frmMain& f, EventLog& log, const QString& name, Observed& seen)
+std::vector<Step> FinishCommonGame(frmMain& f, EventLog& log, const QString& name, Observed& seen,
+                                   int elapsedSeconds = 125)
 {
     PictureBox* holder = f.imgHolder;
     const auto ownCell = [&f] { return f.Image1[f.CurrentElement]; };
@@ -70,13 +89,13 @@ std::vector<Step> FinishCommonGame(frmMain& f, EventLog& log, const QString& nam
         Input({"key", "alt+p"}, [&f] { return f.mnuPlayGame->isVisible(); }, "Alt+P opens the Play Game menu"),
         Input({"key", "c"}, [&f] { return !f.mnuPlayGame->isVisible() && game::ActiveMode(f) == kCommonMode; },
               "C starts a Common Elements game"),
-        {[&f] {
-             // The game one tile before its end, after two minutes: only the offered element is
-             // still pending, and the clock goes on from 02:05.
+        {[&f, elapsedSeconds] {
+             // The game one tile before its end, after two minutes by default: only the offered
+             // element is still pending, and the clock goes on from 02:05.
              for (int i = 0; i < catalogue::kElementCount; ++i)
                  f.frmHold.SetPending(i, i == f.CurrentElement);
              f.PlacedCount = catalogue::kElementCount - 1;
-             f.ElapsedSeconds = 125;
+             f.ElapsedSeconds = qint16(elapsedSeconds);
              f.lblMin->setCaption(game::MinutesText(f.ElapsedSeconds));
              f.lblSec->setCaption(game::SecondsText(f.ElapsedSeconds));
              return true;
@@ -119,7 +138,14 @@ std::vector<Step> FinishCommonGame(frmMain& f, EventLog& log, const QString& nam
               },
               "the name is typed"),
         Input({"key", "Return"},
-              [&f, name] { return !OpenDialog<QInputDialog>() && f.lblFirstName[kCommonMode]->caption() == name; },
+              [&f, name] {
+                  if (OpenDialog<QInputDialog>())
+                      return false;
+                  for (int rank = 1; rank <= 9; ++rank) // below the records of other games, if faster
+                      if (f.NameLabel(rank, kCommonMode)->caption() == name)
+                          return true;
+                  return false;
+              },
               "Return enters the row"),
     };
 }
@@ -193,11 +219,150 @@ int ShowChild()
     return 0;
 }
 
+// Child role: a game that says "ready" once its window is up, then does what each line on its
+// standard input says (fields split by tabs) and answers each with one line:
+//   play NAME SECONDS  a Common Elements game played to its end by real input at SECONDS on the
+//                      clock, NAME entered: "recorded", the minutes and the seconds
+//   type NAME SECONDS  the same, with NAME typed in the name box and left open: "typed"
+//   move X Y           the window moved there: "moved"
+//   exit               File, Exit chosen by keys; no answer, the process ends
+//   quit               the quit a session manager sends at the end of the session
+int PlayerChild()
+{
+    platform::RouteDialogs({}, {});
+    EventLog log;
+    qApp->installEventFilter(&log);
+    const std::unique_ptr<frmMain> form = shell::StartUp();
+    if (!QTest::qWaitForWindowExposed(form.get(), kWait)) {
+        Say(QStringLiteral("failed: the window was not exposed\n"));
+        return 1;
+    }
+    frmMain& f = *form;
+    Observed seen;
+    std::unique_ptr<Script> script;
+    const auto play = [&](std::vector<Step> steps, std::function<QString()> answer) {
+        script = std::make_unique<Script>(log, std::move(steps), [&script, answer] {
+            if (!script->failure().isEmpty()) {
+                Say(QStringLiteral("failed: %1\n").arg(script->failure()));
+                std::_Exit(1);
+            }
+            Say(answer() + QLatin1Char('\n'));
+        });
+    };
+    const auto obey = [&](const QStringList& command) {
+        const QString verb = command.value(0);
+        if (verb == QLatin1String("play") || verb == QLatin1String("type")) {
+            std::vector<Step> steps = FinishCommonGame(f, log, command.value(1), seen, command.value(2).toInt());
+            if (verb == QLatin1String("type"))
+                steps.pop_back(); // the name stays in the open box
+            play(std::move(steps), [&seen, verb] {
+                return verb == QLatin1String("type") ? QStringLiteral("typed")
+                                                     : QStringLiteral("recorded\t%1\t%2").arg(seen.minutes, seen.seconds);
+            });
+        } else if (verb == QLatin1String("move")) {
+            f.move(command.value(1).toInt(), command.value(2).toInt());
+            Say(QStringLiteral("moved\n"));
+        } else if (verb == QLatin1String("exit")) {
+            play({ActivateWindow(f), Input({"key", "alt+f"}, [&f] { return f.mnuFile->isVisible(); }, "Alt+F"),
+                  Input({"key", "x"}, [&f] { return !f.isVisible(); }, "X chooses Exit")},
+                 [] { return QStringLiteral("closed"); });
+        } else if (verb == QLatin1String("quit")) {
+            QEvent quit(QEvent::Quit);
+            QCoreApplication::sendEvent(qApp, &quit);
+        }
+    };
+    QByteArray pending;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char bytes[256];
+        const ssize_t got = ::read(STDIN_FILENO, bytes, sizeof bytes);
+        if (got <= 0) {
+            input.setEnabled(false);
+            return;
+        }
+        pending.append(bytes, got);
+        for (qsizetype end; (end = pending.indexOf('\n')) >= 0; pending.remove(0, end + 1))
+            obey(QString::fromUtf8(pending.left(end)).split(QLatin1Char('\t')));
+    });
+    Say(QStringLiteral("ready\n"));
+    return QApplication::exec();
+}
+
+// Child role: takes the score folder's lock, says "locked" and holds it until it is killed.
+int LockHolderChild()
+{
+    const platform::FolderLock lock(testsupport::ScoreFolder(), std::chrono::milliseconds(kWait));
+    Say(lock.held() ? QStringLiteral("locked\n") : QStringLiteral("failed: the lock was not had\n"));
+    return QApplication::exec();
+}
+
 QProcessEnvironment ChildEnvironment(const QString& role)
 {
     QProcessEnvironment environment = testsupport::ChildEnvironment();
     environment.insert(QString::fromLatin1(kRoleVariable), role);
     return environment;
+}
+
+// A shared folder below a plain file, which no one can make: the games keep their tables per user.
+QString BlockedSharedFolder() { return testsupport::TestHome() + QStringLiteral("/blocker/scores"); }
+QString PerUserScoreFile(const QString& name) { return testsupport::TestHome() + QStringLiteral("/data/velmor08/") + name; }
+
+QByteArray BytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(cannot be read)");
+}
+
+// One child copy of this executable playing the role, talked to a line at a time.
+class Child {
+public:
+    explicit Child(const QString& role, bool noSharedFolder = false)
+    {
+        QProcessEnvironment environment = ChildEnvironment(role);
+        if (noSharedFolder)
+            environment.insert(QString::fromLatin1(kNoSharedFolderVariable), QStringLiteral("1"));
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(QCoreApplication::applicationFilePath(), {});
+    }
+    ~Child()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(kWait);
+        }
+    }
+    // The next line the child says; empty when it says nothing in time or ends first.
+    QString line()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!process.canReadLine() && process.state() != QProcess::NotRunning && clock.elapsed() < 10 * kWait)
+            process.waitForReadyRead(100);
+        return QString::fromUtf8(process.readLine()).trimmed();
+    }
+    QString ask(const QStringList& command)
+    {
+        process.write((command.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8());
+        return line();
+    }
+    pid_t pid() const { return pid_t(process.processId()); }
+    QProcess process;
+};
+
+// Ends a game the given way and tells whether it ended on its own with exit code 0.
+bool EndGame(Child& game, const QString& how)
+{
+    const std::pair<const char*, int> kEndSignals[] = {{"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}, {"SIGINT", SIGINT}};
+    if (how == QLatin1String("exit") || how == QLatin1String("quit")) {
+        game.process.write((how + QLatin1Char('\n')).toUtf8());
+    } else {
+        for (const auto& [name, number] : kEndSignals)
+            if (how == QLatin1String(name) && game.pid() > 0)
+                ::kill(game.pid(), number);
+    }
+    return game.process.waitForFinished(10 * kWait) && game.process.exitStatus() == QProcess::NormalExit
+           && game.process.exitCode() == 0;
 }
 
 } // namespace
@@ -209,6 +374,11 @@ private slots:
     void cleanup();
     void recordFromARealGameReachesTheFile();
     void recordSurvivesAKillRightAfterItIsEntered();
+    void gamesSharingAFolderKeepEveryRecord_data();
+    void gamesSharingAFolderKeepEveryRecord();
+    void killedLockHolderLeavesNoLock();
+    void endRequestsCloseTheGame_data();
+    void endRequestsCloseTheGame();
 
 private:
     std::unique_ptr<frmMain> form_;
@@ -320,15 +490,150 @@ void ScoresWindowTest::recordSurvivesAKillRightAfterItIsEntered()
     QCOMPARE(QString::fromUtf8(next.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
 }
 
+void ScoresWindowTest::gamesSharingAFolderKeepEveryRecord_data()
+{
+    QTest::addColumn<int>("games");
+    QTest::addColumn<QStringList>("plays"); // "game:seconds" in the order the games win
+    QTest::addColumn<QStringList>("ends");  // "game:how" in the order the games end
+    QTest::addColumn<bool>("perUser");      // no shared folder: the games share the per-user one
+
+    QTest::newRow("two games, the second wins, the first ends last")
+        << 2 << QStringList{"1:125"} << QStringList{"1:exit", "0:exit"} << false;
+    QTest::newRow("four games, each wins, the first opened ends last")
+        << 4 << QStringList{"2:140", "0:131", "3:125", "1:150"} << QStringList{"3:SIGTERM", "1:exit", "2:SIGHUP", "0:exit"}
+        << false;
+    QTest::newRow("two games on the per-user folder")
+        << 2 << QStringList{"1:140", "0:125"} << QStringList{"1:exit", "0:SIGTERM"} << true;
+}
+
+void ScoresWindowTest::gamesSharingAFolderKeepEveryRecord()
+{
+    QFETCH(int, games);
+    QFETCH(QStringList, plays);
+    QFETCH(QStringList, ends);
+    QFETCH(bool, perUser);
+    testsupport::ResetScores();
+    StorePlacement();
+    const QString blocker = testsupport::TestHome() + QStringLiteral("/blocker");
+    QFile::remove(blocker);
+    if (perUser) {
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+
+    // Every game is open, its tables loaded, before the first one wins.
+    std::vector<std::unique_ptr<Child>> children;
+    for (int i = 0; i < games; ++i) {
+        children.push_back(std::make_unique<Child>(kPlayerRole, perUser));
+        QCOMPARE(children.back()->line(), QStringLiteral("ready"));
+    }
+    QList<QStringList> records; // name, minutes, seconds
+    for (const QString& play : plays) {
+        const int game = play.section(QLatin1Char(':'), 0, 0).toInt();
+        const QString name = QStringLiteral("Player %1").arg(game);
+        const QStringList said = children[game]->ask({"play", name, play.section(QLatin1Char(':'), 1)}).split(QLatin1Char('\t'));
+        QCOMPARE(said.value(0), QStringLiteral("recorded"));
+        QCOMPARE(said.size(), 3);
+        records.append({name, said[1], QLatin1Char(':') + said[2]});
+    }
+    for (const QString& end : ends) {
+        const int game = end.section(QLatin1Char(':'), 0, 0).toInt();
+        QVERIFY2(EndGame(*children[game], end.section(QLatin1Char(':'), 1)), qPrintable(end));
+    }
+
+    // Fastest first; the games were given times far enough apart that none are equal.
+    std::sort(records.begin(), records.end(), [](const QStringList& a, const QStringList& b) {
+        return a[1].toInt() * 100 + a[2].mid(1).toInt() < b[1].toInt() * 100 + b[2].mid(1).toInt();
+    });
+    const QString file = perUser ? PerUserScoreFile(kCommonFile) : testsupport::ScoreFolder() + QLatin1Char('/') + kCommonFile;
+    QCOMPARE(BytesOf(file), ScoreFile(records, QStringLiteral("00"), QStringLiteral(":00")));
+    QFile::remove(blocker);
+}
+
+void ScoresWindowTest::killedLockHolderLeavesNoLock()
+{
+    testsupport::ResetScores();
+    StorePlacement();
+    {
+        Child holder(kLockHolderRole);
+        QCOMPARE(holder.line(), QStringLiteral("locked"));
+        QCOMPARE(platform::FolderLock(testsupport::ScoreFolder(), std::chrono::milliseconds(0)).status(),
+                 platform::FolderLock::Status::Busy);
+        QCOMPARE(::kill(holder.pid(), SIGKILL), 0);
+        QVERIFY(holder.process.waitForFinished(kWait));
+        QCOMPARE(holder.process.exitCode(), SIGKILL);
+    }
+    // The next game takes the lock at once: the record goes to the shared folder, none per user.
+    Child game(kPlayerRole);
+    QCOMPARE(game.line(), QStringLiteral("ready"));
+    const QStringList said = game.ask({"play", kKilledName, "125"}).split(QLatin1Char('\t'));
+    QCOMPARE(said.value(0), QStringLiteral("recorded"));
+    QVERIFY(EndGame(game, QStringLiteral("exit")));
+    QCOMPARE(FileInScoreFolder(kCommonFile),
+             ScoreFile({{kKilledName, said.value(1), QLatin1Char(':') + said.value(2)}}, QStringLiteral("00"), QStringLiteral(":00")));
+    QVERIFY(!QFile::exists(PerUserScoreFile(kCommonFile)));
+}
+
+void ScoresWindowTest::endRequestsCloseTheGame_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("nameBoxOpen"); // the name is typed and the box still open when the request comes
+    QTest::newRow("SIGTERM") << "SIGTERM" << false;
+    QTest::newRow("SIGHUP") << "SIGHUP" << false;
+    QTest::newRow("SIGINT") << "SIGINT" << false;
+    QTest::newRow("the session ends") << "quit" << false;
+    QTest::newRow("SIGTERM while the name box is open") << "SIGTERM" << true;
+}
+
+void ScoresWindowTest::endRequestsCloseTheGame()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, nameBoxOpen);
+    testsupport::ResetScores();
+    StorePlacement();
+    Child game(kPlayerRole);
+    QCOMPARE(game.line(), QStringLiteral("ready"));
+    QCOMPARE(game.ask({"move", "37", "41"}), QStringLiteral("moved"));
+    const QString name = QStringLiteral("Ida Noddack");
+    QString minutes, seconds;
+    if (nameBoxOpen) {
+        QCOMPARE(game.ask({"type", name, "125"}), QStringLiteral("typed"));
+    } else {
+        const QStringList said = game.ask({"play", name, "125"}).split(QLatin1Char('\t'));
+        QCOMPARE(said.value(0), QStringLiteral("recorded"));
+        minutes = said.value(1);
+        seconds = QLatin1Char(':') + said.value(2);
+    }
+    QVERIFY(EndGame(game, how));
+
+    // The unload ran: the placement is saved, and the other tables got their filled times.
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("velmor08"), QStringLiteral("velmor08"));
+    QCOMPARE(store.value(QStringLiteral("Settings/MainLeft")).toString(), QString::number(37 * 15));
+    QCOMPARE(store.value(QStringLiteral("Settings/MainTop")).toString(), QString::number(41 * 15));
+    QCOMPARE(store.value(QStringLiteral("Settings/MainWidth")).toString(), QString::number(900 * 15));
+    QCOMPARE(FileInScoreFolder(kAllFile), ScoreFile({}, QStringLiteral("00"), QStringLiteral(":00")));
+    const QByteArray common = FileInScoreFolder(kCommonFile);
+    if (nameBoxOpen) // the box closed as OK: the typed name is entered with the time it showed
+        QVERIFY2(common.startsWith((name + QStringLiteral("\r\n02\r\n:0")).toUtf8()), common.constData());
+    else
+        QCOMPARE(common, ScoreFile({{name, minutes, seconds}}, QStringLiteral("00"), QStringLiteral(":00")));
+}
+
 int main(int argc, char** argv)
 {
     testsupport::Prepare(argc, argv);
+    if (qEnvironmentVariableIsSet(kNoSharedFolderVariable))
+        scores::UseScoreFolder(BlockedSharedFolder());
     QApplication app(argc, argv);
     const QString role = qEnvironmentVariable(kRoleVariable);
     if (role == kRecordRole)
         return RecordChild();
     if (role == kShowRole)
         return ShowChild();
+    if (role == kPlayerRole)
+        return PlayerChild();
+    if (role == kLockHolderRole)
+        return LockHolderChild();
     testsupport::RouteDialogsToLog();
     ScoresWindowTest test;
     return QTest::qExec(&test, argc, argv);

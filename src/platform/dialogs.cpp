@@ -36,6 +36,8 @@ void EndDialogs()
         g_open->accept();
 }
 
+bool DialogOpen() { return g_open != nullptr; }
+
 void MsgBox(const QString& prompt)
 {
     if (g_ending)

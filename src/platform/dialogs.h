@@ -18,6 +18,9 @@ QString InputBox(const QString& prompt, const QString& title);
 // with an empty text.
 void EndDialogs();
 
+// A real dialog is open and waiting for the player.
+bool DialogOpen();
+
 using MsgBoxHandler = std::function<void(const QString& prompt, const QString& title)>;
 using InputBoxHandler = std::function<QString(const QString& prompt, const QString& title)>;
 

@@ -10,7 +10,7 @@
 #include "platform/dragdrop.h"
 #include "platform/endrequest.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QSessionManager>
 #include <QTimer>
@@ -62,15 +62,16 @@ void SavePlacement(const frmMain& form)
 }
 
 // Closes the window, and so runs the unload, once no drag loop or dialog holds the event loop:
-// closing from inside one would run the unload in the middle of the drop that opened it.
-void CloseWhenFree(frmMain& form)
+// closing from inside one would run the unload in the middle of the drop that opened it. It is
+// always queued, so that what a drop has queued (the end of a game) runs first.
+void CloseWhenFree(frmMain& form, int delayMs = 0)
 {
-    if (QApplication::activeModalWidget() || form.imgHolder->dragging()) {
-        QTimer::singleShot(10, &form, [&form] { CloseWhenFree(form); });
-        return;
-    }
-    form.close();
-    QCoreApplication::quit(); // also when the window was never shown
+    QTimer::singleShot(delayMs, &form, [&form] {
+        if (platform::DialogOpen() || form.imgHolder->dragging())
+            return CloseWhenFree(form, 10);
+        form.close();
+        QCoreApplication::quit(); // also when the window was never shown
+    });
 }
 
 } // namespace
