@@ -322,11 +322,13 @@ QByteArray BytesOf(const QString& path)
 // One child copy of this executable playing the role, talked to a line at a time.
 class Child {
 public:
-    explicit Child(const QString& role, bool noSharedFolder = false)
+    explicit Child(const QString& role, bool noSharedFolder = false, const QString& display = QString())
     {
         QProcessEnvironment environment = ChildEnvironment(role);
         if (noSharedFolder)
             environment.insert(QString::fromLatin1(kNoSharedFolderVariable), QStringLiteral("1"));
+        if (!display.isEmpty())
+            environment.insert(QStringLiteral("DISPLAY"), display);
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(QCoreApplication::applicationFilePath(), {});
@@ -354,6 +356,25 @@ public:
     }
     pid_t pid() const { return pid_t(process.processId()); }
     QProcess process;
+};
+
+// A private X server of its own for one child, started and stopped by the test.
+class PrivateDisplay {
+public:
+    PrivateDisplay()
+    {
+        server.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        if (server.waitForStarted(kWait) && server.waitForReadyRead(kWait))
+            name = QLatin1Char(':') + QString::fromLatin1(server.readLine()).trimmed();
+    }
+    ~PrivateDisplay() { stop(); }
+    void stop()
+    {
+        server.terminate();
+        server.waitForFinished(kWait);
+    }
+    QProcess server;
+    QString name; // empty when the server did not start
 };
 
 // Ends a game the given way and tells whether it ended on its own with exit code 0.
@@ -385,6 +406,7 @@ private slots:
     void killedLockHolderLeavesNoLock();
     void endRequestsCloseTheGame_data();
     void endRequestsCloseTheGame();
+    void displayGoingAwayRunsTheUnload();
 
 private:
     std::unique_ptr<frmMain> form_;
@@ -626,6 +648,31 @@ void ScoresWindowTest::endRequestsCloseTheGame()
     if (completed)
         rows.append({entered, said.value(1), QLatin1Char(':') + said.value(2)});
     QCOMPARE(FileInScoreFolder(kCommonFile), ScoreFile(rows, vacantMinutes, vacantSeconds));
+}
+
+// The X server ends under a running game, as when a session ends by stopping it: the platform ends
+// the process, and the unload still runs on its way out.
+void ScoresWindowTest::displayGoingAwayRunsTheUnload()
+{
+    testsupport::ResetScores();
+    StorePlacement();
+    PrivateDisplay display;
+    QVERIFY2(!display.name.isEmpty(), "Xvfb did not start");
+    Child game(kPlayerRole, false, display.name);
+    QCOMPARE(game.line(), QStringLiteral("ready"));
+    QCOMPARE(game.ask({"move", "37", "41"}), QStringLiteral("moved"));
+    const QStringList said = game.ask({"play", kKilledName, "125"}).split(QLatin1Char('\t'));
+    QCOMPARE(said.value(0), QStringLiteral("play"));
+    display.stop();
+    QVERIFY(game.process.waitForFinished(kWait));
+    QCOMPARE(game.process.exitStatus(), QProcess::NormalExit); // no crash on the way out
+
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("velmor08"), QStringLiteral("velmor08"));
+    QCOMPARE(store.value(QStringLiteral("Settings/MainLeft")).toString(), QString::number(37 * 15));
+    QCOMPARE(store.value(QStringLiteral("Settings/MainTop")).toString(), QString::number(41 * 15));
+    QCOMPARE(FileInScoreFolder(kAllFile), ScoreFile({}, QStringLiteral("00"), QStringLiteral(":00")));
+    QCOMPARE(FileInScoreFolder(kCommonFile),
+             ScoreFile({{kKilledName, said.value(1), QLatin1Char(':') + said.value(2)}}, QStringLiteral("00"), QStringLiteral(":00")));
 }
 
 int main(int argc, char** argv)

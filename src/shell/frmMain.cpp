@@ -225,13 +225,18 @@ Label* frmMain::SecLabel(int rank, int mode) const { return (this->*kRanks[rank 
 Label* frmMain::LegendLabel(Group group) const { return this->*LegendOf(group).label; }
 QAction* frmMain::GroupMenuItem(Group group) const { return this->*LegendOf(group).menuItem; }
 
+void frmMain::Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    if (onUnload)
+        onUnload();
+}
+
 void frmMain::closeEvent(QCloseEvent* event)
 {
     // Closing cannot be refused; the unload runs once however the window is closed.
-    if (!unloaded_) {
-        unloaded_ = true;
-        if (onUnload)
-            onUnload();
-    }
+    Unload();
     event->accept();
 }

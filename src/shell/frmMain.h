@@ -134,6 +134,9 @@ public:
 
     // Set by the start-up wiring; run when the window closes.
     std::function<void()> onUnload;
+    // Runs onUnload unless it has run: when the window closes, or when the process ends without
+    // the window closing.
+    void Unload();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -11,9 +11,12 @@
 #include "platform/endrequest.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QSessionManager>
 #include <QTimer>
+
+#include <cstdlib>
 
 namespace shell {
 namespace {
@@ -59,6 +62,15 @@ void SavePlacement(const frmMain& form)
     for (int i = 0; i < 4; ++i)
         platform::SaveSetting(platform::kAppTitle, kSection, QString::fromLatin1(kPlacement[i].key),
                               QString::number(platform::PixelsToUnits(values[i])));
+}
+
+// The main window of the program, for the unload when the process ends without closing it.
+QPointer<frmMain> g_mainWindow;
+
+void UnloadAtExit()
+{
+    if (g_mainWindow)
+        g_mainWindow->Unload();
 }
 
 // Closes the window, and so runs the unload, once no drag loop or dialog holds the event loop:
@@ -135,6 +147,12 @@ void WireProgramEnd(frmMain& form)
         SavePlacement(*f);
     });
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, f, [f] { f->close(); });
+    // The platform ends the process with exit() when the display goes away (the X server ended
+    // with the session): the unload then runs from there, with the window still in memory. Set
+    // after the load, so that what the load set up is still there when exit() gets to it.
+    static const bool atExitSet = std::atexit(UnloadAtExit) == 0;
+    Q_UNUSED(atExitSet);
+    g_mainWindow = f;
 }
 
 } // namespace shell

@@ -23,10 +23,11 @@ std::unique_ptr<frmMain> StartUp(const StartUpObserver& observe)
 
     auto form = std::make_unique<frmMain>();
     QApplication::setWindowIcon(form->windowIcon()); // the dialogs carry it too
-    WireProgramEnd(*form);
     step("load-begin");
     MainLoad(*form);
     step("load-end");
+    // After the load, whose set-up the unload at exit relies on.
+    WireProgramEnd(*form);
 
     splash->close();
     splash.reset();
