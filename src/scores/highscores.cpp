@@ -116,8 +116,9 @@ Table MergedView(frmMain& form, int mode, const QString& folder, const std::opti
 enum class Saved { Yes, NotAFile, Failed };
 
 // Under the folder's lock: writes the mode's table, merged with the file as it stands now, into the
-// folder, unless the file already holds it. The column then shows the saved table.
-Saved SaveInto(frmMain& form, int mode, const QString& folder)
+// folder, unless the file already holds it. With `show`, the column then shows the saved table; a
+// copy kept in the per-user folder while the shared one is out of reach does not replace it.
+Saved SaveInto(frmMain& form, int mode, const QString& folder, bool show)
 {
     const QString path = PathIn(folder, mode);
     const std::optional<Table> onDisk = ReadScoreFile(path);
@@ -129,7 +130,8 @@ Saved SaveInto(frmMain& form, int mode, const QString& folder)
     }
     for (EnteredRow* entered : NotYetIn(form, mode, folder))
         entered->writtenTo << folder;
-    WriteColumn(form, mode, table);
+    if (show)
+        WriteColumn(form, mode, table);
     return Saved::Yes;
 }
 
@@ -139,7 +141,8 @@ void SaveTables(frmMain& form, QList<int> modes)
     const bool sharedWritable = SharedFolderWritable();
     if (!sharedWritable)
         TellFallback();
-    for (const QString& folder : SaveFolders(sharedWritable)) {
+    const QStringList folders = SaveFolders(sharedWritable);
+    for (const QString& folder : folders) {
         if (modes.isEmpty())
             return;
         const bool shared = folder == g_sharedFolder && sharedWritable;
@@ -154,7 +157,7 @@ void SaveTables(frmMain& form, QList<int> modes)
         if (!lock.held())
             continue;
         for (auto mode = modes.begin(); mode != modes.end();) {
-            const Saved saved = SaveInto(form, *mode, folder);
+            const Saved saved = SaveInto(form, *mode, folder, folder == folders.first());
             if (saved == Saved::Yes) {
                 mode = modes.erase(mode);
                 continue;
