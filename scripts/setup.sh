@@ -10,7 +10,7 @@ packages=(
   libgtest-dev clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick
   desktop-file-utils appstream dpkg-dev file hyperfine groff-base
-  libxcb1-dev valgrind
+  libxcb1-dev libsm-dev valgrind
 )
 
 missing=()

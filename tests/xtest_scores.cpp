@@ -7,7 +7,8 @@
 // Several child copies open at once on one score folder each play to a record and end in turn, by
 // File, Exit or by a signal: every record stays in the file whichever ends last. A child killed
 // while it holds the folder's lock leaves no lock behind. SIGTERM, SIGHUP, SIGINT and the session
-// manager's quit end a game as File, Exit does.
+// manager's end of the session (a real one, over XSMP) end a game as File, Exit does, and so does
+// the X server going away under it.
 #include "xtestsupport.h"
 
 #include "game/game.h"
@@ -228,7 +229,6 @@ int ShowChild()
 //   drag               a game started and its tile dragged over the bare window, the button held
 //   move X Y           the window moved there: "moved"
 //   exit               File, Exit chosen by keys; no answer, the process ends
-//   quit               the quit a session manager sends at the end of the session
 int PlayerChild()
 {
     platform::RouteDialogs({}, {});
@@ -272,9 +272,6 @@ int PlayerChild()
             play({ActivateWindow(f), Input({"key", "alt+f"}, [&f] { return f.mnuFile->isVisible(); }, "Alt+F"),
                   Input({"key", "x"}, [&f] { return !f.isVisible(); }, "X chooses Exit")},
                  [] { return QStringLiteral("closed"); });
-        } else if (verb == QLatin1String("quit")) {
-            QEvent quit(QEvent::Quit);
-            QCoreApplication::sendEvent(qApp, &quit);
         }
     };
     QByteArray pending;
@@ -322,16 +319,18 @@ QByteArray BytesOf(const QString& path)
 // One child copy of this executable playing the role, talked to a line at a time.
 class Child {
 public:
-    explicit Child(const QString& role, bool noSharedFolder = false, const QString& display = QString())
+    // Another program than this one when one is given.
+    explicit Child(const QString& role, bool noSharedFolder = false, const QMap<QString, QString>& more = {},
+                   const QString& program = QString())
     {
         QProcessEnvironment environment = ChildEnvironment(role);
         if (noSharedFolder)
             environment.insert(QString::fromLatin1(kNoSharedFolderVariable), QStringLiteral("1"));
-        if (!display.isEmpty())
-            environment.insert(QStringLiteral("DISPLAY"), display);
+        for (auto it = more.begin(); it != more.end(); ++it)
+            environment.insert(it.key(), it.value());
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(QCoreApplication::applicationFilePath(), {});
+        process.start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program, {});
     }
     ~Child()
     {
@@ -381,7 +380,7 @@ public:
 bool EndGame(Child& game, const QString& how)
 {
     const std::pair<const char*, int> kEndSignals[] = {{"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}, {"SIGINT", SIGINT}};
-    if (how == QLatin1String("exit") || how == QLatin1String("quit")) {
+    if (how == QLatin1String("exit")) {
         game.process.write((how + QLatin1Char('\n')).toUtf8());
     } else {
         for (const auto& [name, number] : kEndSignals)
@@ -611,7 +610,7 @@ void ScoresWindowTest::endRequestsCloseTheGame_data()
     QTest::newRow("SIGTERM") << "SIGTERM" << "play" << name;
     QTest::newRow("SIGHUP") << "SIGHUP" << "play" << name;
     QTest::newRow("SIGINT") << "SIGINT" << "play" << name;
-    QTest::newRow("the session ends") << "quit" << "play" << name;
+    QTest::newRow("the session manager ends the session") << "logout" << "play" << name;
     // An open box closes as OK: the typed name goes in, and no name box opens after the message.
     QTest::newRow("SIGTERM while the name box is open") << "SIGTERM" << "type" << name;
     QTest::newRow("SIGTERM while the congratulation is open") << "SIGTERM" << "congratulate" << "";
@@ -625,12 +624,26 @@ void ScoresWindowTest::endRequestsCloseTheGame()
     QFETCH(QString, entered);
     testsupport::ResetScores();
     StorePlacement();
-    Child game(kPlayerRole);
+    // The game is a client of a session manager of its own, which a logout goes through.
+    Child manager(QString(), false, {}, QStringLiteral(VELMOR08_SESSION_MANAGER));
+    const QString managerAddress = manager.line();
+    QVERIFY2(!managerAddress.isEmpty(), "the session manager did not start");
+    Child game(kPlayerRole, false, {{"SESSION_MANAGER", managerAddress}});
     QCOMPARE(game.line(), QStringLiteral("ready"));
+    QCOMPARE(manager.line(), QStringLiteral("registered"));
     QCOMPARE(game.ask({"move", "37", "41"}), QStringLiteral("moved"));
     const QStringList said = game.ask({stage, QStringLiteral("Ida Noddack"), "125"}).split(QLatin1Char('\t'));
     QCOMPARE(said.value(0), stage);
-    const bool ended = EndGame(game, how);
+    bool ended;
+    if (how == QLatin1String("logout")) {
+        manager.process.write("end\n");
+        QCOMPARE(manager.line(), QStringLiteral("saved"));
+        ended = game.process.waitForFinished(10 * kWait) && game.process.exitStatus() == QProcess::NormalExit
+                && game.process.exitCode() == 0;
+        QCOMPARE(manager.line(), QStringLiteral("closed"));
+    } else {
+        ended = EndGame(game, how);
+    }
     Xdo({"mouseup", "1"}); // the button held by the drag
     QVERIFY(ended);
 
@@ -658,7 +671,7 @@ void ScoresWindowTest::displayGoingAwayRunsTheUnload()
     StorePlacement();
     PrivateDisplay display;
     QVERIFY2(!display.name.isEmpty(), "Xvfb did not start");
-    Child game(kPlayerRole, false, display.name);
+    Child game(kPlayerRole, false, {{"DISPLAY", display.name}});
     QCOMPARE(game.line(), QStringLiteral("ready"));
     QCOMPARE(game.ask({"move", "37", "41"}), QStringLiteral("moved"));
     const QStringList said = game.ask({"play", kKilledName, "125"}).split(QLatin1Char('\t'));

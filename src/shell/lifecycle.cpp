@@ -140,13 +140,12 @@ void WireProgramEnd(frmMain& form)
         platform::CancelDrag();
         CloseWhenFree(*f);
     });
-    // The session manager asks for the data to be saved before it ends the session; it then
-    // quits the application, which closes the window.
+    // The session manager asks for the data to be saved before it ends the session (or at a
+    // checkpoint); at the end it tells the application to quit, and the platform closes the window.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, f, [f](QSessionManager&) {
         scores::SaveAllTables(*f);
         SavePlacement(*f);
     });
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, f, [f] { f->close(); });
     // The platform ends the process with exit() when the display goes away (the X server ended
     // with the session): the unload then runs from there, with the window still in memory. Set
     // after the load, so that what the load set up is still there when exit() gets to it.
