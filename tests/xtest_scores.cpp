@@ -46,7 +46,6 @@ const QString kAllFile = QStringLiteral("br549.txt");
 
 // A child copy of this executable plays the role named by this variable instead of running the tests.
 const char* const kRoleVariable = "VELMOR08_XTEST_ROLE";
-const QString kRecordRole = QStringLiteral("record"); // plays a game to a record, then waits
 const QString kShowRole = QStringLiteral("show");     // starts, shows the Common column, prints it
 const QString kKilledName = QStringLiteral("Lise Meitner");
 const QString kPlayerRole = QStringLiteral("player");     // a game that does what its standard input says
@@ -176,31 +175,6 @@ void Say(const QString& text)
     std::fflush(stdout);
 }
 
-// Child role: the program as it starts, with its real dialogs, played to a record. Once the row is
-// in the column (and so on disk) it says "recorded", the finishing time and the prompt on one line,
-// and runs on like the program until it is killed.
-int RecordChild()
-{
-    platform::RouteDialogs({}, {});
-    EventLog log;
-    qApp->installEventFilter(&log);
-    const std::unique_ptr<frmMain> form = shell::StartUp();
-    if (!QTest::qWaitForWindowExposed(form.get(), kWait)) {
-        Say(QStringLiteral("failed: the window was not exposed\n"));
-        return 1;
-    }
-    Observed seen;
-    std::unique_ptr<Script> script;
-    script = std::make_unique<Script>(log, FinishCommonGame(*form, log, kKilledName, seen), [&] {
-        if (!script->failure().isEmpty()) {
-            Say(QStringLiteral("failed: %1\n").arg(script->failure()));
-            std::_Exit(1); // at once, even from inside a modal loop
-        }
-        Say(QStringLiteral("recorded\t%1\t%2\t%3\n").arg(seen.minutes, seen.seconds, seen.prompt));
-    });
-    return QApplication::exec();
-}
-
 // Child role: the program as it starts; a Common Elements game shows that mode's column, which is
 // printed one label a line after whether it is visible.
 int ShowChild()
@@ -223,10 +197,11 @@ int ShowChild()
 // Child role: a game that says "ready" once its window is up, then does what each line on its
 // standard input says (fields split by tabs) and answers each with one line:
 //   play NAME SECONDS  a Common Elements game played to its end by real input at SECONDS on the
-//                      clock, NAME entered: "play", the minutes and the seconds it finished at
-//   type NAME SECONDS  the same, with NAME typed in the name box and left open: "type", the time
-//   congratulate SECONDS  the same, left at the open congratulation: "congratulate", the time
-//   drag               a game started and its tile dragged over the bare window, the button held
+//                      clock, NAME entered: "play", the minutes and the seconds it finished at,
+//                      the prompt of the name box
+//   type NAME SECONDS  the same, with NAME typed in the name box and left open: "type", ...
+//   congratulate NAME SECONDS  the same, left at the open congratulation: "congratulate", ...
+//   drag NAME SECONDS  a game started and its tile dragged over the bare window, the button held
 //   move X Y           the window moved there: "moved"
 //   exit               File, Exit chosen by keys; no answer, the process ends
 int PlayerChild()
@@ -262,7 +237,7 @@ int PlayerChild()
             std::vector<Step> steps = FinishCommonGame(f, log, command.value(1), seen, command.value(2).toInt());
             steps.resize(steps.size() - short_);
             play(std::move(steps), [&seen, answer = QString::fromLatin1(stage)] {
-                return QStringLiteral("%1\t%2\t%3").arg(answer, seen.minutes, seen.seconds);
+                return QStringLiteral("%1\t%2\t%3\t%4").arg(answer, seen.minutes, seen.seconds, seen.prompt);
             });
         }
         if (verb == QLatin1String("move")) {
@@ -471,28 +446,19 @@ void ScoresWindowTest::recordSurvivesAKillRightAfterItIsEntered()
         seed.write(ScoreFile({{"Old", "99", ":59"}}, QString(), QString()));
     }
 
-    QProcess recorder;
-    recorder.setProcessEnvironment(ChildEnvironment(kRecordRole));
-    recorder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    recorder.start(QCoreApplication::applicationFilePath(), {});
-    QVERIFY(recorder.waitForStarted(kWait));
-    QByteArray said;
-    const auto reported = [&] {
-        said += recorder.readAllStandardOutput();
-        return said.contains('\n') || recorder.state() == QProcess::NotRunning;
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(reported(), 20 * kWait);
+    Child recorder(kPlayerRole);
+    QCOMPARE(recorder.line(), QStringLiteral("ready"));
+    const QStringList report = recorder.ask({"play", kKilledName, "125"}).split(QLatin1Char('\t'));
     // Only a running child is killed: the id of one that has ended is 0, which means the whole group.
-    const pid_t child = pid_t(recorder.processId());
-    QVERIFY2(recorder.state() == QProcess::Running && child > 0, said.constData());
+    const pid_t child = recorder.pid();
+    QVERIFY2(recorder.process.state() == QProcess::Running && child > 0, qPrintable(report.join(' ')));
     // Killed from outside as soon as the row is in: no unload, no clean close of any kind.
     QCOMPARE(::kill(child, SIGKILL), 0);
-    QVERIFY(recorder.waitForFinished(kWait));
-    QCOMPARE(recorder.exitStatus(), QProcess::CrashExit);
-    QCOMPARE(recorder.exitCode(), SIGKILL);
+    QVERIFY(recorder.process.waitForFinished(kWait));
+    QCOMPARE(recorder.process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(recorder.process.exitCode(), SIGKILL);
 
-    const QStringList report = QString::fromUtf8(said).trimmed().split(QLatin1Char('\t'));
-    QCOMPARE(report.value(0), QStringLiteral("recorded"));
+    QCOMPARE(report.value(0), QStringLiteral("play"));
     QCOMPARE(report.size(), 4);
     const QString minutes = report[1];
     const QString seconds = QLatin1Char(':') + report[2];
@@ -560,7 +526,7 @@ void ScoresWindowTest::gamesSharingAFolderKeepEveryRecord()
         const QString name = QStringLiteral("Player %1").arg(game);
         const QStringList said = children[game]->ask({"play", name, play.section(QLatin1Char(':'), 1)}).split(QLatin1Char('\t'));
         QCOMPARE(said.value(0), QStringLiteral("play"));
-        QCOMPARE(said.size(), 3);
+        QCOMPARE(said.size(), 4);
         records.append({name, said[1], QLatin1Char(':') + said[2]});
     }
     for (const QString& end : ends) {
@@ -695,8 +661,6 @@ int main(int argc, char** argv)
         scores::UseScoreFolder(BlockedSharedFolder());
     QApplication app(argc, argv);
     const QString role = qEnvironmentVariable(kRoleVariable);
-    if (role == kRecordRole)
-        return RecordChild();
     if (role == kShowRole)
         return ShowChild();
     if (role == kPlayerRole)
