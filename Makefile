@@ -1,12 +1,29 @@
-# make run  - install what is missing, configure, build and start the game
-# make test - the same, then every test (offscreen in-process tests, real-window tests under a
-#             private Xvfb, the same in-process tests under AddressSanitizer and UBSan)
+# make run   - install what is missing, configure, build and start the game
+# make test  - the same, then every test (offscreen in-process tests, real-window tests under a
+#              private Xvfb, a replay of the fuzz corpus, the same in-process tests and replay under
+#              AddressSanitizer and UBSan)
+# make fuzz  - a 30-second libFuzzer run of the score-file reader (not part of make test)
+# make bench - the benchmark (not part of make test)
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all setup configure build run test test-asan bench package install clean
+# The tests a full run must have. The configure output is not shown, so a test that it leaves out
+# would go unseen: make test fails with one line naming any of these that is not built.
+OFFSCREEN_TESTS := $(basename $(notdir $(wildcard tests/test_*.cpp))) fuzz_scorefile_replay
+XVFB_TESTS      := $(basename $(notdir $(wildcard tests/xtest_*.cpp))) xvfb_cleanup
+
+# $(call require-tests,BUILD-DIR,TEST-NAMES)
+define require-tests
+	@registered=$$(ctest --test-dir $(1) -N | sed -n 's/^ *Test *#[0-9]*: //p'); missing=; \
+	for t in $(2); do printf '%s\n' "$$registered" | grep -qx "$$t" || missing="$$missing $$t"; done; \
+	if [ -n "$$missing" ]; then \
+	  echo "make test: FAILED: not built in $(1):$$missing (the reason is in the output of: cmake -S . -B $(1))"; exit 1; \
+	fi
+endef
+
+.PHONY: all setup configure build run test test-asan fuzz bench package install clean
 
 all: build
 
@@ -24,14 +41,21 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	$(call require-tests,$(BUILD),$(OFFSCREEN_TESTS) $(XVFB_TESTS))
 	@$(MAKE) --no-print-directory test-asan
+	@echo "make test: passed, $(words $(OFFSCREEN_TESTS) $(XVFB_TESTS)) tests in $(BUILD) and $(words $(OFFSCREEN_TESTS)) in $(ASAN_BUILD)"
 
 test-asan: setup
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELMOR08_SANITIZE=ON $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
-	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L offscreen
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L 'offscreen|fuzz'
+	$(call require-tests,$(ASAN_BUILD),$(OFFSCREEN_TESTS))
 
-bench: build
+fuzz: configure
+	@cmake --build $(BUILD) --target fuzz_scorefile_run
+
+bench: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target bench
 	@bash bench/run.sh $(BUILD)
 
 package: build

@@ -2,8 +2,6 @@
 # time, AppStream metainfo, man page) and the Debian package built by CPack.
 include(GNUInstallDirs)
 
-set(VELMOR08_APP_ID "org.velmor08.velmor08" CACHE STRING
-    "Desktop application id: name of the desktop entry, the metainfo and the icon")
 set(VELMOR08_HOMEPAGE "https://velmor08.example.org" CACHE STRING
     "Web address of the project, named in the metainfo and the package")
 set(VELMOR08_SCREENSHOT_URL "${VELMOR08_HOMEPAGE}/docs/screenshot.png" CACHE STRING

@@ -1,13 +1,17 @@
 // The installed tree: the build is installed into a temporary prefix, and every file a desktop
 // install needs is checked for its content and by the freedesktop validators.
 #include "catalogue/tiles.h"
+#include "scores/highscores.h"
+#include "shell/frmMain.h"
 #include "testsupport.h"
 
 #include <QDirIterator>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QXmlStreamReader>
 
 namespace {
@@ -29,6 +33,12 @@ QString CacheValue(const QString& name)
             return match.captured(1);
     }
     return QString();
+}
+
+QString SourceText(const QString& relative)
+{
+    QFile file(kSourceDir + QLatin1Char('/') + relative);
+    return file.open(QIODevice::ReadOnly | QIODevice::Text) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 struct Run {
@@ -196,6 +206,55 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, value);
         QCOMPARE(DesktopEntry(DesktopPath()).value(key), value == QStringLiteral("@appid") ? appId_ : value);
+    }
+
+    // The program gives its windows the desktop file name the entry is installed under.
+    void desktopFileNameIsTheInstalledEntry()
+    {
+        QCOMPARE(QGuiApplication::desktopFileName() + QStringLiteral(".desktop"), QFileInfo(DesktopPath()).fileName());
+        QVERIFY(QFile::exists(DesktopPath()));
+    }
+
+    // A player who cannot write the shared folder finds the tables where every document says: the
+    // folder the program writes them to, in a home with the default data folder.
+    void documentedPerUserScoreFolder()
+    {
+        const QString home = testsupport::TestHome();
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("XDG_DATA_HOME", dataHome);
+            scores::UseScoreFolder(testsupport::ScoreFolder());
+        });
+        // A folder below a plain file can never be created, whoever runs the test.
+        QFile blocker(home + QStringLiteral("/blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        scores::UseScoreFolder(blocker.fileName() + QStringLiteral("/scores"));
+        scores::SaveAllTables(*testsupport::LoadedWindow());
+
+        QStringList used;
+        QDirIterator it(home, {QStringLiteral("br549.txt")}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            used.append(QStringLiteral("~/") + QDir(home).relativeFilePath(QFileInfo(it.next()).path()));
+        QCOMPARE(used.size(), 1);
+
+        const Run man = RunTool(QStringLiteral("zcat"), {Installed(QStringLiteral("share/man/man6/velmor08.6.gz"))});
+        QCOMPARE(man.exitCode, 0);
+        const QList<std::pair<QString, QString>> documents = {
+            {QStringLiteral("man page"), man.output},
+            {QStringLiteral("README.md"), SourceText(QStringLiteral("README.md"))},
+            {QStringLiteral("docs/INSTALL-AND-BENCH.md"), SourceText(QStringLiteral("docs/INSTALL-AND-BENCH.md"))},
+        };
+        const QRegularExpression mention(QStringLiteral("~/\\.local/share[^\\s`'\")]*"));
+        for (const auto& [document, text] : documents) {
+            QStringList named;
+            for (const QRegularExpressionMatch& match : mention.globalMatch(text))
+                named.append(match.captured().remove(QRegularExpression(QStringLiteral("[/.,;:]+$"))));
+            QVERIFY2(!named.isEmpty(), qPrintable(document + QStringLiteral(" names no per-user score folder")));
+            for (const QString& path : named)
+                QVERIFY2(path == used[0], qPrintable(QStringLiteral("%1 names %2, the program uses %3").arg(document, path, used[0])));
+        }
     }
 
     // The metainfo names the desktop entry, the program and the screenshot in docs/ of the repository.

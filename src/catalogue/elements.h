@@ -32,6 +32,7 @@ inline constexpr std::array<ElementRecord, kElementCount> kElements{{
     {  6, "C", "Carbon", "12.011", "3620", "4200", 2, 14},
     {  7, "N", "Nitrogen", "14.00674", "-210", "-195.8", 2, 15},
     {  8, "O", "Oxygen", "15.9994", "-218.8", "-183", 2, 16},
+    // "Florine" is the spelling players have always seen; kept on purpose.
     {  9, "F", "Florine", "18.9984032", "-219.7", "-188.2", 2, 17},
     { 10, "Ne", "Neon", "20.1797", "-248.61", "-246.05", 2, 18},
     { 11, "Na", "Sodium", "22.989768", "97.83", "897.4", 3,  1},

@@ -32,6 +32,16 @@ constexpr ElementFamily kGroups[kGroupCount] = {
     {Group::RareEarth, {{{56, 70}, {88, 102}}}},
 };
 
+// Members and IsMember take a group's row by its enum value.
+constexpr bool RowsFollowTheGroupEnum()
+{
+    for (int g = 0; g < kGroupCount; ++g)
+        if (kGroups[g].group != static_cast<Group>(g))
+            return false;
+    return static_cast<int>(Group::RareEarth) + 1 == kGroupCount;
+}
+static_assert(RowsFollowTheGroupEnum(), "kGroups must hold one row per Group, in the order of the enum");
+
 constexpr Spans kCommon = {{
     {0, 19}, {23, 32}, {34, 35}, {46, 46}, {49, 50}, {52, 53}, {55, 55}, {73, 73}, {78, 79},
     {81, 82}, {85, 87}, {91, 91}, {93, 93}, {95, 95}, {101, 101},

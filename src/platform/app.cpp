@@ -14,8 +14,8 @@ void PrepareApplication()
                                             .arg(AppVersion().major)
                                             .arg(AppVersion().minor)
                                             .arg(AppVersion().revision));
-    // Lets desktops match the window to its installed menu entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.velmor08.velmor08"));
+    // Lets desktops match the window to its installed menu entry, named with the same id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELMOR08_APP_ID));
     // The layout is drawn for "MS Sans Serif"; a metric-compatible free face stands in for it.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});

@@ -60,6 +60,7 @@ const LegendRow kLegends[catalogue::kGroupCount] = {
     {Group::Nitrogen, &frmMain::lblNitrogen, &frmMain::mnuNitrogen, "Nitrogen Group", {6600, 600, 1440, 840}, Qt::AlignHCenter, false},
     {Group::Oxygen, &frmMain::lblOxygen, &frmMain::mnuOxygen, "Oxygen Group", {7080, 600, 1440, 840}, Qt::AlignHCenter, false},
     {Group::Halogens, &frmMain::lblHalogens, &frmMain::mnuHalogens, "Halogens", {7080, 960, 1440, 480}, Qt::AlignHCenter, false},
+    // "Nobel (Inert) Gases" is the spelling players have always seen; kept on purpose.
     {Group::Nobel, &frmMain::lblNobel, &frmMain::mnuNobel, "Nobel (Inert) Gases", {7800, 0, 1800, 840}, Qt::AlignHCenter, false},
     {Group::Lanthanide, &frmMain::lblLanthanide, &frmMain::mnuLanthanide, "Lanthanide Series", {600, 6240, 1560, 720}, Qt::AlignHCenter, false},
     {Group::Actinide, &frmMain::lblActinide, &frmMain::mnuActinide, "Actinide Series", {840, 6960, 1050, 720}, Qt::AlignHCenter, false},
@@ -89,6 +90,7 @@ const InfoRow kInfoRows[5] = {
     {&frmMain::lblElementHeading, "Element", {9480, 4680, 1215, 255}, &frmMain::lblName, "Element Name", {9480, 4920, 1890, 360}},
     {&frmMain::lblAtomicnum, "Atomic Number", {6960, 5400, 1815, 255}, &frmMain::lblNumber, "Atomic Number", {6960, 5640, 1980, 360}},
     {&frmMain::lblAtomicMassHeading, "Atomic Mass", {9480, 5400, 2295, 375}, &frmMain::lblAtomicMass, "AtomicMass", {9480, 5640, 1530, 360}},
+    // "Celcius" in both headings is the spelling players have always seen; kept on purpose.
     {&frmMain::lblMeltingHeading, "Melting Point Celcius", {9480, 6120, 2295, 375}, &frmMain::lblMelting, "MeltingPoint", {9480, 6360, 1905, 360}},
     {&frmMain::lblBoilingHeading, "Boiling Point Celcius", {9480, 6840, 2295, 375}, &frmMain::lblBoiling, "BoilingPoint", {9480, 7080, 1725, 360}},
 };
@@ -205,6 +207,7 @@ void frmMain::CreateMenus()
     mnuNitrogen = AddItem(mnuView, QStringLiteral("N&itrogen Group"), Item::Unavailable);
     mnuOxygen = AddItem(mnuView, QStringLiteral("&Oxygen Group"), Item::Unavailable);
     mnuHalogens = AddItem(mnuView, QStringLiteral("&Halogens"), Item::Unavailable);
+    // "Nobel(Inert) Gases" is the spelling players have always seen; kept on purpose.
     mnuNobel = AddItem(mnuView, QStringLiteral("No&bel(Inert) Gases"), Item::Unavailable);
     mnuLanthanide = AddItem(mnuView, QStringLiteral("&Lanthanide Series"), Item::Unavailable);
     mnuActinide = AddItem(mnuView, QStringLiteral("Actini&de Series"), Item::Unavailable);
