@@ -26,6 +26,14 @@ int FirstDrawIndex(float r); // floor(r * 109 + 1) - 1: every index equally like
 int NextDrawIndex(float r);  // nearest(r * 108 + 1) - 1, ties to even: the two ends half as likely
 
 // Board reactions to the dragged tile.
+// A drop on a cell, handled to its end inside the drop event: the tile placed and counted when the
+// cell is its own, then the next draw; the drop that completes the game hides the holder and
+// switches the clock off instead, and returns true: CompleteGame is to follow once the event is over.
+bool PlaceOnCell(frmMain& form, int cell);
+// The end of a completed game: the congratulation box, then the high-score step. Does nothing once
+// a new game or a View entry has come in between.
+void CompleteGame(frmMain& form);
+// Both at once, for callers that run outside any platform event loop of their own.
 void DropOnCell(frmMain& form, int cell);
 void DragOverBareWindow(frmMain& form);
 void DropOnBareWindow(frmMain& form);

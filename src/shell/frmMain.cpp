@@ -183,16 +183,17 @@ void frmMain::CreateControls()
 void frmMain::CreateMenus()
 {
     using platform::AddItem;
+    using platform::AddMenu;
     using platform::AddSeparator;
     using platform::Item;
     QMenuBar* bar = menuBar();
 
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile = AddMenu(bar, QStringLiteral("&File"));
     // The unavailable items are shown greyed, so the File separator that goes with them is not shown.
     mnuFileBar5 = AddSeparator(mnuFile, false);
     mnuFileExit = AddItem(mnuFile, QStringLiteral("E&xit"), Item::Available);
 
-    mnuView = bar->addMenu(QStringLiteral("&View"));
+    mnuView = AddMenu(bar, QStringLiteral("&View"));
     mnuMetals = AddItem(mnuView, QStringLiteral("Show &Metals"), Item::Available);
     mnuNonMetals = AddItem(mnuView, QStringLiteral("Show &Nonmetals"), Item::Available);
     mnuRare = AddItem(mnuView, QStringLiteral("Show &Rare-Earth"), Item::Available);
@@ -211,7 +212,7 @@ void frmMain::CreateMenus()
     Sepera = AddSeparator(mnuView);
     mnuAll = AddItem(mnuView, QStringLiteral("Show &All"), Item::Available);
 
-    mnuPlayGame = bar->addMenu(QStringLiteral("&Play Game"));
+    mnuPlayGame = AddMenu(bar, QStringLiteral("&Play Game"));
     mnuPlayCommon = AddItem(mnuPlayGame, QStringLiteral("Play &Common Elements"), Item::Available);
     mnuPlay = AddItem(mnuPlayGame, QStringLiteral("P&lay All"), Item::Unavailable, QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuWONumber = AddItem(mnuPlayGame, QStringLiteral("Play C&ommon w/o Atomic Number"), Item::Unavailable);

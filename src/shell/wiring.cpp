@@ -12,6 +12,18 @@
 using catalogue::Group;
 
 namespace shell {
+namespace {
+
+// Every way of putting the tile on a cell ends here. The tile is placed, counted and the clock
+// switched off at once; only the dialogs of a completed game wait until the event is over, so that
+// they never open inside the platform's drag loop.
+void DropTileOn(frmMain* f, int cell)
+{
+    if (game::PlaceOnCell(*f, cell))
+        QTimer::singleShot(0, f, [f] { game::CompleteGame(*f); });
+}
+
+} // namespace
 
 void WireEvents(frmMain& form)
 {
@@ -24,13 +36,12 @@ void WireEvents(frmMain& form)
     form.Surface->onDragOver = [f](platform::DragState) { game::DragOverBareWindow(*f); };
     form.Surface->onDrop = [f] { game::DropOnBareWindow(*f); };
 
-    // Cells: pointing and dragging over show the element; a drop is handled once the drag is over,
-    // so that the congratulation box never opens inside the platform's drag loop.
+    // Cells: pointing and dragging over show the element; a drop is handled inside the drop event.
     for (int i = 0; i < catalogue::kElementCount; ++i) {
         PictureBox* cell = form.Image1[i];
         cell->onMouseMove = [f, i] { explore::ShowElement(*f, i); };
         cell->onDragOver = [f, i](platform::DragState) { explore::ShowElement(*f, i); };
-        cell->onDrop = [f, i] { QTimer::singleShot(0, f, [f, i] { game::DropOnCell(*f, i); }); };
+        cell->onDrop = [f, i] { DropTileOn(f, i); };
     }
     form.imgHolder->onDragEnded = [f](bool landed) { game::DragEnded(*f, landed); };
 
