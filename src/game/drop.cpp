@@ -60,6 +60,7 @@ bool PlaceOnCell(frmMain& form, int cell)
     }
     form.imgHolder->setShown(false);
     form.Timer1->setEnabled(false);
+    EndKeyboardPlacement(form);
     return true;
 }
 
@@ -86,8 +87,8 @@ void DragEnded(frmMain& form, bool landed)
 {
     // A tile that no cell and no bare window took (released over a label, outside the window, or
     // given up with Escape) goes back to the holder, or the game could not be finished.
-    if (!landed && ActiveMode(form) != kNoMode && form.PlacedCount != kAllPlaced)
-        form.imgHolder->setShown(true);
+    if (!landed)
+        PutBack(form);
 }
 
 } // namespace game

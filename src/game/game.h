@@ -39,6 +39,29 @@ void DragOverBareWindow(frmMain& form);
 void DropOnBareWindow(frmMain& form);
 void DragEnded(frmMain& form, bool landed);
 
+// Placing without dragging. Both ways end in the same drop on a cell as a drag does.
+// A tile can be picked up while a game runs and the holder offers it.
+bool CanPickUp(const frmMain& form);
+// The pointer: a click on the holder lifts the tile out of it (the holder hides, as under a drag
+// over the bare window) when it can be picked up; PutBack shows it again with the same element.
+bool PickUpWithPointer(frmMain& form);
+void PutBack(frmMain& form);
+
+// The keyboard: the mark on a cell stands for the holder's tile being placed; the holder keeps
+// showing it. Picking up marks hydrogen's cell; each mark shows its element in the information
+// panel, as pointing at the cell does. The mark stays on after a drop, for the next tile, and goes
+// when the game ends, a game starts, the chart is cleared, or EndKeyboardPlacement is called.
+enum class Direction { Left, Right, Up, Down };
+bool PickUpWithKeys(frmMain& form);
+int MarkedCell(const frmMain& form); // -1 while the keyboard is not placing a tile
+void MoveMark(frmMain& form, Direction direction);
+void EndKeyboardPlacement(frmMain& form);
+// The cell next to `cell` in a direction, in the chart's rows and columns, passing over grid places
+// without a cell; up and down go to the same column of the nearest row that has one there, or
+// else to the nearest cell of the next row; the two series rows lie below period 7, each series
+// cell under the column it stands under. The cell itself where nothing lies that way.
+int NeighbourCell(int cell, Direction direction);
+
 // The clock.
 constexpr int kMaxElapsedSeconds = 32767;
 void Tick(frmMain& form);

@@ -176,6 +176,8 @@ void frmMain::CreateControls()
     imgHolder->setDragSource(true);
     Image2 = new PictureBox(Surface, {120, 7320, 1215, 495}, PictureBox::Fit::Scale);
     Image2->hide();
+    shpMark = new platform::FocusMark(Surface);
+    Carry = new platform::PointerCarry(this);
 
     Timer1 = new platform::Timer(this, 1000);
 }
