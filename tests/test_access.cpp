@@ -127,9 +127,9 @@ void AccessTest::everyCellIsReachableFromHydrogen()
     QCOMPARE(int(reached.size()), catalogue::kElementCount);
 }
 
-// The mark's frame touches only black: its keyline outside, a tile's black edge or the black window
-// inside. So the frame must stand out from black, and the keyline from every family fill it may
-// cover the edge of.
+// The mark's frame touches only black: its keylines, which lie over the black window or a tile's
+// black edge, or over the edge of a neighbouring tile. So the frame must stand out from black, and
+// the keylines from every family fill they may border on.
 void AccessTest::markStandsOutFromEveryFillAndTheWindow()
 {
     const QColor window = form->Surface->palette().color(QPalette::Window);

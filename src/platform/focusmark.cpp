@@ -41,6 +41,8 @@ void FocusMark::paintEvent(QPaintEvent*)
     };
     ring(outer, 1, kKeyline);
     ring(outer.adjusted(1, 1, -1, -1), kWidth, kColour);
+    // Over the tile's own black edge, and over the neighbour's border where a neighbour overlaps.
+    ring(outer.adjusted(1 + kWidth, 1 + kWidth, -1 - kWidth, -1 - kWidth), 1, kKeyline);
 }
 
 } // namespace platform

@@ -1,10 +1,10 @@
 #pragma once
 // The mark of the keyboard's place on the chart: a two-pixel frame in one bright colour over the
-// border of the widget it marks, with a one-pixel black keyline around it, so that whatever lies
-// beside the frame (the black window, a tile's black edge, or the fill of a neighbouring tile that
-// the keyline covers) the frame itself only ever touches black. It lies above its siblings and lets
-// the pointer and drags through to what is below. The marked widget takes the keyboard focus, so
-// that assistive technology follows the mark.
+// border of the widget it marks, between two one-pixel black keylines, so that whatever lies beside
+// it (the black window, a tile's black edge, the border or the fill of an overlapping neighbour)
+// the frame itself only ever touches black. It lies above its siblings and lets the pointer and
+// drags through to what is below. The marked widget takes the keyboard focus, so that assistive
+// technology follows the mark.
 #include <QColor>
 #include <QPointer>
 #include <QWidget>
