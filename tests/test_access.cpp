@@ -160,6 +160,8 @@ void AccessTest::keyboardPlacementEndsWithTheGame_data()
 void AccessTest::keyboardPlacementEndsWithTheGame()
 {
     QFETCH(QString, end);
+    QTest::keyClick(form->Surface, Qt::Key_Space); // no game, no tile to pick up
+    QCOMPARE(game::MarkedCell(*form), -1);
     game::StartGame(*form, 1);
     QTest::keyClick(form->Surface, Qt::Key_Space);
     QCOMPARE(game::MarkedCell(*form), Cell("H"));

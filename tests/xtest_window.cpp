@@ -183,7 +183,7 @@ std::vector<Step> WindowTest::PressAndCross(bool viaRadon)
     std::vector<Step> steps = {
         Input(MoveTo(start - QPoint(1, 0)) + MoveTo(start), [this, holder] { return log_.seen(holder, QEvent::MouseMove); },
               "pointer on the holder"),
-        Input({"mousedown", "1"}, [holder] { return holder->dragging(); }, "a press on the holder starts a drag"),
+        Input({"mousedown", "1"}, [holder] { return holder->dragging(); }, "a press on the holder begins the drag gesture"),
         Input(MoveTo(bare), [this, &f, holder] { return log_.seen(f.Surface, QEvent::DragMove) && !holder->shown(); },
               "over bare window the holder hides"),
         // The drag image is the offered tile, centred on the pointer: its fill shows near its corner.

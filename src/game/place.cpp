@@ -15,8 +15,8 @@ namespace {
 
 constexpr int kHydrogen = 0;
 
-// Rows from the top of the chart and the chart column a cell stands in (the series rows 8 and 9
-// are set three columns in, under columns 4 to 17).
+// The chart column a cell stands under: the series rows 8 and 9 are set three columns in, under
+// columns 4 to 17.
 int GridColumn(const catalogue::ElementRecord& e) { return e.row >= 8 ? e.column + 3 : e.column; }
 
 int CellAt(int row, int column)

@@ -3,8 +3,8 @@
 
 #include "explore/explore.h"
 #include "game/game.h"
-#include "shell/frmMain.h"
 #include "platform/accessible.h"
+#include "shell/frmMain.h"
 #include "shell/lifecycle.h"
 
 #include <QAction>
