@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   desktop-file-utils appstream dpkg-dev file hyperfine groff-base
   libxcb1-dev libsm-dev valgrind
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi
 )
 
 missing=()

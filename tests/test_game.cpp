@@ -4,9 +4,12 @@
 #include "catalogue/families.h"
 #include "explore/explore.h"
 #include "game/game.h"
+#include "platform/dragdrop.h"
 #include "platform/random.h"
 #include "shell/frmMain.h"
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QSet>
 #include <cmath>
 
@@ -62,6 +65,7 @@ private slots:
     void drawDistributions();
     void repeatedDrawEndsWhileTheClockStandsStill();
     void startDuringAGameRestartsTheClockInterval();
+    void lastDropIsHandledInsideTheDropEvent();
 
 private:
     std::unique_ptr<frmMain> form;
@@ -419,6 +423,46 @@ void GameTest::startDuringAGameRestartsTheClockInterval()
     QCOMPARE(int(form->ElapsedSeconds), 1);
     QCOMPARE(form->lblMin->caption(), QStringLiteral("00"));
     QCOMPARE(form->lblSec->caption(), QStringLiteral("01"));
+}
+
+// The drop that completes the chart places the tile, counts it and switches the clock off inside
+// the drop event; only the dialogs wait for the event to be over. A tick that falls due as the tile
+// is released, and that the event loop delivers before anything queued, never reaches the finishing
+// time.
+void GameTest::lastDropIsHandledInsideTheDropEvent()
+{
+    testsupport::Dialogs().answers = {QStringLiteral("Ann")};
+    game::StartGame(*form, 1);
+    const int last = form->CurrentElement;
+    for (int i = 0; i < kElementCount; ++i)
+        form->frmHold.SetPending(i, i == last);
+    form->PlacedCount = kElementCount - 1;
+    for (int t = 0; t < 125; ++t)
+        game::Tick(*form);
+
+    QMimeData tile;
+    tile.setData(platform::kTileMimeType, QByteArray());
+    QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &tile, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form->Image1[last], &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::MoveAction, &tile, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form->Image1[last], &drop);
+    if (form->Timer1->isActive()) { // the due tick, first of all events after the drop
+        QTimerEvent tick(form->Timer1->timerId());
+        QApplication::sendEvent(form->Timer1, &tick);
+    }
+
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(int(form->PlacedCount), kElementCount);
+    QVERIFY(!form->Timer1->enabled());
+    QVERIFY(!form->imgHolder->shown());
+    QVERIFY(testsupport::Dialogs().messages.isEmpty()); // not inside the drop event
+    QTRY_COMPARE(testsupport::Dialogs().messages.size(), 1);
+    QCOMPARE(testsupport::Dialogs().prompts, QStringList{QStringLiteral("Enter your Name.")});
+    QCOMPARE(form->lblMin->caption(), QStringLiteral("02"));
+    QCOMPARE(form->lblSec->caption(), QStringLiteral("05"));
+    QCOMPARE(form->lblFirstName[1]->caption(), QStringLiteral("Ann"));
+    QCOMPARE(form->lblFirstMin[1]->caption(), QStringLiteral("02"));
+    QCOMPARE(form->lblFirstSec[1]->caption(), QStringLiteral(":05"));
 }
 
 VELMOR08_TEST_MAIN(GameTest)

@@ -14,6 +14,7 @@
 #include "shell/startup.h"
 
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
@@ -61,6 +62,7 @@ enum Target {
     EscapeOverCell
 };
 enum Pointing { AtCell, AtOverlap, AtLabel, AtStatusBar, AtBare };
+constexpr int kAll = -1, kPlay = -2; // what an access key chooses besides one group
 
 } // namespace
 
@@ -76,6 +78,8 @@ private slots:
     void pointingFillsAndEmptiesThePanel();
     void commonGameStartsFromTheKeyboard();
     void greyedPlayItemsIgnoreTheirKeys();
+    void accessKeyOfTheOnlyAvailableItemChoosesIt_data();
+    void accessKeyOfTheOnlyAvailableItemChoosesIt();
     void dragOfTheHoldersTile_data();
     void dragOfTheHoldersTile();
     void rightDropsInARow();
@@ -179,7 +183,7 @@ std::vector<Step> WindowTest::PressAndCross(bool viaRadon)
     std::vector<Step> steps = {
         Input(MoveTo(start - QPoint(1, 0)) + MoveTo(start), [this, holder] { return log_.seen(holder, QEvent::MouseMove); },
               "pointer on the holder"),
-        Input({"mousedown", "1"}, [holder] { return holder->dragging(); }, "a press on the holder starts a drag"),
+        Input({"mousedown", "1"}, [holder] { return holder->dragging(); }, "a press on the holder begins the drag gesture"),
         Input(MoveTo(bare), [this, &f, holder] { return log_.seen(f.Surface, QEvent::DragMove) && !holder->shown(); },
               "over bare window the holder hides"),
         // The drag image is the offered tile, centred on the pointer: its fill shows near its corner.
@@ -373,6 +377,54 @@ void WindowTest::greyedPlayItemsIgnoreTheirKeys()
     Settle();
     QCOMPARE(game::ActiveMode(f), game::kNoMode);
     QVERIFY(!f.imgHolder->shown());
+}
+
+// "Show &All" shares its key with the greyed "&Alkali Metals"; the greyed item does not count.
+void WindowTest::accessKeyOfTheOnlyAvailableItemChoosesIt_data()
+{
+    QTest::addColumn<QString>("menuKey");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("group"); // the group shown, kAll for the whole chart, kPlay for a game
+    QTest::newRow("View, A shows all") << "alt+v" << "a" << kAll;
+    QTest::newRow("View, M shows the metals") << "alt+v" << "m" << int(catalogue::Group::Metals);
+    QTest::newRow("View, N shows the nonmetals") << "alt+v" << "n" << int(catalogue::Group::NonMetals);
+    QTest::newRow("View, R shows the rare earths") << "alt+v" << "r" << int(catalogue::Group::RareEarth);
+    QTest::newRow("Play Game, C starts the game") << "alt+p" << "c" << kPlay;
+}
+
+void WindowTest::accessKeyOfTheOnlyAvailableItemChoosesIt()
+{
+    QFETCH(QString, menuKey);
+    QFETCH(QString, key);
+    QFETCH(int, group);
+    frmMain& f = *form_;
+    game::ClearBoard(f); // every cell empty, no game: whatever shows afterwards is the key's doing
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f, kWait));
+    QMenu* menu = menuKey == QLatin1String("alt+v") ? f.mnuView : f.mnuPlayGame;
+    const auto chosen = [&f, menu, group] {
+        if (menu->isVisible())
+            return false;
+        if (group == kPlay)
+            return game::ActiveMode(f) == 1;
+        return group == kAll ? f.lblMetals->shown() && f.lblNonMetals->shown() && f.lblRareEarth->shown()
+                             : f.LegendLabel(catalogue::Group(group))->shown();
+    };
+    Play({Input({"key", menuKey}, [menu] { return menu->isVisible(); }, "the access key opens the menu"),
+          Input({"key", key}, chosen, "the item's access key chooses it at once")});
+    if (QTest::currentTestFailed())
+        return;
+    if (group == kPlay)
+        return;
+    int tiles = 0;
+    for (int i = 0; i < catalogue::kElementCount; ++i) {
+        const bool shown = group == kAll || catalogue::IsMember(catalogue::Group(group), i);
+        QCOMPARE(f.Image1[i]->picture().isNull(), !shown);
+        if (shown)
+            QCOMPARE(f.Image1[i]->picture().cacheKey(), f.frmHold.Picture(i).cacheKey());
+        tiles += shown;
+    }
+    QCOMPARE(tiles, group == kAll ? catalogue::kElementCount : int(catalogue::Members(catalogue::Group(group)).size()));
 }
 
 void WindowTest::dragOfTheHoldersTile_data()

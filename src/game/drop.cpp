@@ -39,7 +39,7 @@ int NextDrawIndex(float r)
     return std::clamp(number - 1, 0, kElementCount - 1);
 }
 
-void DropOnCell(frmMain& form, int cell)
+bool PlaceOnCell(frmMain& form, int cell)
 {
     for (int k = 0; k < 4; ++k) {
         if (ColumnShown(form, k) && form.CurrentElement == cell) {
@@ -56,12 +56,27 @@ void DropOnCell(frmMain& form, int cell)
         for (int k = 0; k < 4; ++k)
             if (ColumnShown(form, k))
                 NextDraw(form, k);
-        return;
+        return false;
     }
     form.imgHolder->setShown(false);
     form.Timer1->setEnabled(false);
+    EndKeyboardPlacement(form);
+    return true;
+}
+
+void CompleteGame(frmMain& form)
+{
+    // Only the game that the drop completed: not one started, nor a chart cleared, in between.
+    if (form.PlacedCount != kAllPlaced || ActiveMode(form) == kNoMode || form.Timer1->enabled())
+        return;
     platform::MsgBox(QStringLiteral("Congratulations for completing the Periodic Table"));
     scores::EnterHighScore(form);
+}
+
+void DropOnCell(frmMain& form, int cell)
+{
+    if (PlaceOnCell(form, cell))
+        CompleteGame(form);
 }
 
 void DragOverBareWindow(frmMain& form) { form.imgHolder->setShown(false); }
@@ -72,8 +87,8 @@ void DragEnded(frmMain& form, bool landed)
 {
     // A tile that no cell and no bare window took (released over a label, outside the window, or
     // given up with Escape) goes back to the holder, or the game could not be finished.
-    if (!landed && ActiveMode(form) != kNoMode && form.PlacedCount != kAllPlaced)
-        form.imgHolder->setShown(true);
+    if (!landed)
+        PutBack(form);
 }
 
 } // namespace game

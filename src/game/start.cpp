@@ -86,6 +86,7 @@ PictureStore& StoreOf(frmMain& form, int mode) { return kModes[mode].plainTiles 
 
 void ClearBoard(frmMain& form)
 {
+    EndKeyboardPlacement(form); // no tile is offered any more
     for (int k = 0; k < 4; ++k)
         ShowColumn(form, k, false);
     ResetClockTexts(form);
@@ -102,6 +103,7 @@ void ClearBoard(frmMain& form)
 void StartGame(frmMain& form, int mode)
 {
     const ModeRules& rules = kModes[mode];
+    EndKeyboardPlacement(form); // the tile it was placing belongs to the game that ends here
     if (rules.clearFirst)
         ClearBoard(form);
 

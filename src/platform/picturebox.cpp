@@ -1,12 +1,16 @@
 #include "platform/picturebox.h"
 
+#include "platform/accessible.h"
 #include "platform/units.h"
 
+#include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <optional>
 
 namespace platform {
 namespace {
@@ -67,6 +71,7 @@ void PictureBox::setPicture(const QPixmap& picture)
         resize(inside.width() + 2 * kBorder, inside.height() + 2 * kBorder);
     }
     update();
+    AccessibleTextChanged(this); // what a frame says is what it shows
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
@@ -100,17 +105,39 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event)
     event->accept();
     if (onMouseMove)
         onMouseMove();
+    if (pressed_ && (event->buttons() & Qt::LeftButton)) {
+        const QPoint at = event->position().toPoint();
+        if ((at - pressAt_).manhattanLength() >= QApplication::startDragDistance() || !rect().contains(at)) {
+            pressed_ = false;
+            startDrag();
+        }
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    if (dragSource_ && event->button() == Qt::LeftButton)
-        startDrag();
+    if (!dragSource_ || event->button() != Qt::LeftButton)
+        return;
+    pressed_ = true;
+    pressAt_ = event->position().toPoint();
+    if (onPress)
+        onPress();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (!pressed_ || event->button() != Qt::LeftButton)
+        return;
+    pressed_ = false;
+    if (rect().contains(event->position().toPoint()) && onClick)
+        onClick();
 }
 
 void PictureBox::startDrag()
 {
+    pressed_ = false;
     if (dragging_)
         return;
     auto* drag = new QDrag(this);
@@ -140,6 +167,30 @@ Surface::Surface(QWidget* parent) : QWidget(parent)
     setMouseTracking(true);
     setAcceptDrops(true);
     setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void Surface::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    std::optional<Key> key;
+    if (modifiers == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter: key = Key::Activate; break;
+        case Qt::Key_Escape: key = Key::Cancel; break;
+        case Qt::Key_Left: key = Key::Left; break;
+        case Qt::Key_Right: key = Key::Right; break;
+        case Qt::Key_Up: key = Key::Up; break;
+        case Qt::Key_Down: key = Key::Down; break;
+        default: break;
+        }
+    }
+    if (key && onKey && onKey(*key))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void Surface::mouseMoveEvent(QMouseEvent* event)

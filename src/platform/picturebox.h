@@ -1,8 +1,10 @@
 #pragma once
 // A picture frame with a two-pixel sunken border. A scaled frame (a board cell) fits its picture to
 // the inside of the border; an own-size frame (the holder) takes the size of its picture. A frame
-// reports pointer moves, drags passing over it and drops; a drag source starts a drag of its drag
-// image as soon as the primary button goes down on it.
+// reports pointer moves, drags passing over it and drops. On a drag source a press of the primary
+// button begins a gesture: moving the pointer beyond the platform's drag distance, or off the frame,
+// while the button is held starts a drag of its drag image; a release on the frame before that is a
+// click.
 #include <QPixmap>
 #include <QWidget>
 
@@ -27,9 +29,16 @@ public:
     void setDragSource(bool on) { dragSource_ = on; }
     void setShown(bool shown) { setVisible(shown); }
     bool shown() const { return !isHidden(); }
-    bool dragging() const { return dragging_; }
+    // From the press on a drag source until its click or its drag is over.
+    bool dragging() const { return pressed_ || dragging_; }
+    // While the platform's nested drag loop runs.
+    bool inDragLoop() const { return dragging_; }
 
     std::function<void()> onMouseMove;
+    // Drag source only: the press that begins a gesture, and a click (press and release on the
+    // frame without a drag).
+    std::function<void()> onPress;
+    std::function<void()> onClick;
     std::function<void(DragState)> onDragOver;
     std::function<void()> onDrop;
     // After a drag from this frame: whether some target took the tile.
@@ -42,6 +51,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
@@ -50,12 +60,20 @@ protected:
 private:
     Fit fit_;
     bool dragSource_ = false;
+    bool pressed_ = false; // the primary button went down on this drag source, no drag yet
+    QPoint pressAt_;
     bool dragging_ = false;
     QPixmap picture_;
     QPixmap dragImage_;
 };
 
-// The bare surface of a window: reports pointer moves, drags and drops that reach no control.
+// The keys the chart answers: Space, Return and Enter; Escape; the four arrows; none of them with
+// a modifier.
+enum class Key { Activate, Cancel, Left, Right, Up, Down };
+
+// The bare surface of a window: reports pointer moves, drags and drops that reach no control. It
+// holds the window's keyboard focus, and reports the keys of the chart pressed on it or on any
+// control inside it; a key is taken when its reaction says so.
 class Surface : public QWidget {
     Q_OBJECT
 public:
@@ -64,8 +82,10 @@ public:
     std::function<void()> onMouseMove;
     std::function<void(DragState)> onDragOver;
     std::function<void()> onDrop;
+    std::function<bool(Key)> onKey;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;

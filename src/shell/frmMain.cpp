@@ -178,6 +178,8 @@ void frmMain::CreateControls()
     imgHolder->setDragSource(true);
     Image2 = new PictureBox(Surface, {120, 7320, 1215, 495}, PictureBox::Fit::Scale);
     Image2->hide();
+    shpMark = new platform::FocusMark(Surface);
+    Carry = new platform::PointerCarry(this);
 
     Timer1 = new platform::Timer(this, 1000);
 }
@@ -185,16 +187,17 @@ void frmMain::CreateControls()
 void frmMain::CreateMenus()
 {
     using platform::AddItem;
+    using platform::AddMenu;
     using platform::AddSeparator;
     using platform::Item;
     QMenuBar* bar = menuBar();
 
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile = AddMenu(bar, QStringLiteral("&File"));
     // The unavailable items are shown greyed, so the File separator that goes with them is not shown.
     mnuFileBar5 = AddSeparator(mnuFile, false);
     mnuFileExit = AddItem(mnuFile, QStringLiteral("E&xit"), Item::Available);
 
-    mnuView = bar->addMenu(QStringLiteral("&View"));
+    mnuView = AddMenu(bar, QStringLiteral("&View"));
     mnuMetals = AddItem(mnuView, QStringLiteral("Show &Metals"), Item::Available);
     mnuNonMetals = AddItem(mnuView, QStringLiteral("Show &Nonmetals"), Item::Available);
     mnuRare = AddItem(mnuView, QStringLiteral("Show &Rare-Earth"), Item::Available);
@@ -214,7 +217,7 @@ void frmMain::CreateMenus()
     Sepera = AddSeparator(mnuView);
     mnuAll = AddItem(mnuView, QStringLiteral("Show &All"), Item::Available);
 
-    mnuPlayGame = bar->addMenu(QStringLiteral("&Play Game"));
+    mnuPlayGame = AddMenu(bar, QStringLiteral("&Play Game"));
     mnuPlayCommon = AddItem(mnuPlayGame, QStringLiteral("Play &Common Elements"), Item::Available);
     mnuPlay = AddItem(mnuPlayGame, QStringLiteral("P&lay All"), Item::Unavailable, QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuWONumber = AddItem(mnuPlayGame, QStringLiteral("Play C&ommon w/o Atomic Number"), Item::Unavailable);

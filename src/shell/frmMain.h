@@ -9,6 +9,8 @@
 #include "catalogue/elements.h"
 #include "catalogue/families.h"
 #include "catalogue/picturestore.h"
+#include "platform/carry.h"
+#include "platform/focusmark.h"
 #include "platform/label.h"
 #include "platform/picturebox.h"
 #include "platform/statusbar.h"
@@ -35,6 +37,12 @@ public:
     std::array<PictureBox*, catalogue::kElementCount> Image1{};
     PictureBox* imgHolder = nullptr;
     PictureBox* Image2 = nullptr;
+
+    // Playing without dragging: the keyboard's mark on the chart (shown only while the keyboard
+    // places the holder's tile; the cell it frames is the marked cell) and the pointer that
+    // carries the tile after a click on the holder.
+    platform::FocusMark* shpMark = nullptr;
+    platform::PointerCarry* Carry = nullptr;
 
     // Clock.
     Label* lblTime = nullptr;

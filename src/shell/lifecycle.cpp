@@ -79,7 +79,7 @@ void UnloadAtExit()
 void CloseWhenFree(frmMain& form, int delayMs = 0)
 {
     QTimer::singleShot(delayMs, &form, [&form] {
-        if (platform::DialogOpen() || form.imgHolder->dragging())
+        if (platform::DialogOpen() || form.imgHolder->inDragLoop())
             return CloseWhenFree(form, 10);
         form.close();
         QCoreApplication::quit(); // also when the window was never shown

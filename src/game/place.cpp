@@ -1,0 +1,130 @@
+// Placing the holder's tile without dragging it: picked up by a click or by a key, put down on a
+// cell by the same drop on a cell as a drag.
+#include "game/game.h"
+
+#include "catalogue/elements.h"
+#include "explore/explore.h"
+#include "shell/frmMain.h"
+
+#include <cstdlib>
+
+using catalogue::kElementCount;
+
+namespace game {
+namespace {
+
+constexpr int kHydrogen = 0;
+
+// The chart column a cell stands under: the series rows 8 and 9 are set three columns in, under
+// columns 4 to 17.
+int GridColumn(const catalogue::ElementRecord& e) { return e.row >= 8 ? e.column + 3 : e.column; }
+
+int CellAt(int row, int column)
+{
+    for (int i = 0; i < kElementCount; ++i)
+        if (catalogue::Element(i).row == row && GridColumn(catalogue::Element(i)) == column)
+            return i;
+    return -1;
+}
+
+void Mark(frmMain& form, int cell)
+{
+    form.shpMark->markWidget(form.Image1[cell]);
+    explore::ShowElement(form, cell);
+}
+
+} // namespace
+
+int NeighbourCell(int cell, Direction direction)
+{
+    const catalogue::ElementRecord& from = catalogue::Element(cell);
+    const int column = GridColumn(from);
+    switch (direction) {
+    case Direction::Left:
+        for (int c = column - 1; c >= 1; --c)
+            if (const int found = CellAt(from.row, c); found >= 0)
+                return found;
+        return cell;
+    case Direction::Right:
+        for (int c = column + 1; c <= 18; ++c)
+            if (const int found = CellAt(from.row, c); found >= 0)
+                return found;
+        return cell;
+    case Direction::Up:
+    case Direction::Down: {
+        const int step = direction == Direction::Down ? 1 : -1;
+        for (int row = from.row + step; row >= 1 && row <= 9; row += step)
+            if (const int found = CellAt(row, column); found >= 0)
+                return found;
+        // No cell in this column that way: the nearest of the next row (the left one of two).
+        for (int row = from.row + step; row >= 1 && row <= 9; row += step) {
+            int best = -1;
+            for (int i = 0; i < kElementCount; ++i) {
+                const catalogue::ElementRecord& e = catalogue::Element(i);
+                if (e.row != row)
+                    continue;
+                const int distance = std::abs(GridColumn(e) - column);
+                if (best < 0 || distance < std::abs(GridColumn(catalogue::Element(best)) - column))
+                    best = i;
+            }
+            if (best >= 0)
+                return best;
+        }
+        return cell;
+    }
+    }
+    return cell;
+}
+
+bool CanPickUp(const frmMain& form)
+{
+    return ActiveMode(form) != kNoMode && form.PlacedCount != kElementCount && form.imgHolder->shown();
+}
+
+bool PickUpWithPointer(frmMain& form)
+{
+    if (!CanPickUp(form))
+        return false;
+    form.imgHolder->setShown(false);
+    return true;
+}
+
+void PutBack(frmMain& form)
+{
+    if (ActiveMode(form) != kNoMode && form.PlacedCount != kElementCount)
+        form.imgHolder->setShown(true);
+}
+
+bool PickUpWithKeys(frmMain& form)
+{
+    if (!CanPickUp(form))
+        return false;
+    Mark(form, kHydrogen);
+    return true;
+}
+
+int MarkedCell(const frmMain& form)
+{
+    const QWidget* marked = form.shpMark->marked();
+    if (!marked || form.shpMark->isHidden())
+        return -1;
+    for (int i = 0; i < kElementCount; ++i)
+        if (form.Image1[i] == marked)
+            return i;
+    return -1;
+}
+
+void MoveMark(frmMain& form, Direction direction)
+{
+    const int cell = MarkedCell(form);
+    if (cell >= 0)
+        Mark(form, NeighbourCell(cell, direction));
+}
+
+void EndKeyboardPlacement(frmMain& form)
+{
+    if (form.shpMark->marked())
+        form.shpMark->markWidget(nullptr);
+}
+
+} // namespace game

@@ -1,0 +1,384 @@
+// Placing the holder's tile without dragging, on a real X server (a private Xvfb) with real input
+// from xdotool: a click picks the tile up and a click on a cell puts it down; Space, the arrow keys
+// and Enter do the same from the keyboard. Both give the same counts, pictures and next draw as a
+// drag; Escape and clicks elsewhere give the tile back; a whole game is finished by the keyboard
+// alone, through the congratulation box to the name box.
+#include "xtestsupport.h"
+
+#include "catalogue/elements.h"
+#include "catalogue/families.h"
+#include "game/game.h"
+#include "platform/dialogs.h"
+#include "platform/focusmark.h"
+#include "platform/random.h"
+#include "shell/frmMain.h"
+#include "shell/startup.h"
+
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+
+#include <map>
+#include <queue>
+#include <random>
+#include <utility>
+#include <vector>
+
+using namespace xtestsupport;
+
+namespace {
+
+constexpr int kHydrogen = 0, kScandium = 20, kIron = 25, kCopper = 28, kRadon = 85;
+enum Way { Pointer, Keys };
+enum Target { OwnCell, WrongEmptyCell, WrongTiledCell };
+enum GiveBack { EscapeKey, BareWindow, HeadingLabel, StatusBar, MenuBar };
+
+QString Name(int index)
+{
+    const std::string_view name = catalogue::Element(index).name;
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+QColor ScreenPixel(QPoint global)
+{
+    const QImage pixel = QGuiApplication::primaryScreen()->grabWindow(0, global.x(), global.y(), 1, 1).toImage();
+    return pixel.isNull() ? QColor() : pixel.pixelColor(0, 0);
+}
+
+// The arrow keys that take the mark from one cell to another, fewest first.
+QStringList ArrowKeys(int from, int to)
+{
+    const std::pair<game::Direction, const char*> arrows[] = {{game::Direction::Left, "Left"},
+                                                              {game::Direction::Right, "Right"},
+                                                              {game::Direction::Up, "Up"},
+                                                              {game::Direction::Down, "Down"}};
+    std::map<int, std::pair<int, const char*>> cameFrom{{from, {from, nullptr}}};
+    std::queue<int> open;
+    open.push(from);
+    while (!open.empty() && !cameFrom.count(to)) {
+        const int cell = open.front();
+        open.pop();
+        for (const auto& [direction, key] : arrows)
+            if (const int next = game::NeighbourCell(cell, direction); !cameFrom.count(next)) {
+                cameFrom[next] = {cell, key};
+                open.push(next);
+            }
+    }
+    QStringList keys;
+    for (int cell = to; cell != from; cell = cameFrom.at(cell).first)
+        keys.prepend(QString::fromLatin1(cameFrom.at(cell).second));
+    return keys;
+}
+
+bool CursorShowsTile(const frmMain& f)
+{
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    return cursor && cursor->pixmap().toImage() == f.imgHolder->dragImage().toImage();
+}
+
+} // namespace
+
+class PlacementTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void placeWithoutDragging_data();
+    void placeWithoutDragging();
+    void tileGoesBack_data();
+    void tileGoesBack();
+    void wholeGameByKeyboard();
+
+private:
+    void Play(std::vector<Step> steps);
+    void StartCommonGame();
+    std::vector<Step> PickUp(Way way);
+    std::vector<Step> MarkCell(int cell);
+
+    std::unique_ptr<frmMain> form_;
+    EventLog log_;
+    int draws_ = 0;
+    std::mt19937 rng_{20250611};
+};
+
+void PlacementTest::initTestCase()
+{
+    RequireXdotool();
+    if (QTest::currentTestFailed())
+        return;
+    StorePlacement();
+    platform::RouteRandom([this] {
+        ++draws_;
+        return float(rng_() >> 8) * (1.0f / 16777216.0f);
+    });
+    qApp->installEventFilter(&log_);
+    form_ = shell::StartUp();
+    QVERIFY(form_);
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get(), kWait));
+}
+
+void PlacementTest::cleanupTestCase()
+{
+    qApp->removeEventFilter(&log_);
+    if (form_)
+        form_->close();
+    form_.reset();
+    platform::RouteRandom({});
+}
+
+void PlacementTest::Play(std::vector<Step> steps)
+{
+    Script script(log_, std::move(steps));
+    QTRY_VERIFY_WITH_TIMEOUT(script.finished(), 10 * kWait);
+    QVERIFY2(script.failure().isEmpty(), qPrintable(script.failure()));
+}
+
+// A game of common elements, the window holding the keyboard and the pointer resting on the chart.
+void PlacementTest::StartCommonGame()
+{
+    frmMain& f = *form_;
+    game::StartGame(f, 1);
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f, kWait));
+    // By bare window below the holder, where no other step goes, so that each move is a real one.
+    const QRect holder = f.imgHolder->geometry();
+    const QPoint bare = f.Surface->mapToGlobal(QPoint(holder.center().x(), holder.bottom() + 16));
+    Play({Input(MoveTo(bare), [this, &f] { return log_.seen(f.Surface, QEvent::MouseMove); }, "the pointer on bare window"),
+          Input(MoveTo(CentreOf(f.Image1[kRadon])), [this, &f] { return log_.seen(f.Image1[kRadon], QEvent::MouseMove); },
+                "the pointer rests on the chart")});
+}
+
+std::vector<Step> PlacementTest::PickUp(Way way)
+{
+    frmMain& f = *form_;
+    PictureBox* holder = f.imgHolder;
+    if (way == Keys)
+        return {Input({"key", "space"},
+                      [&f] { return game::MarkedCell(f) == kHydrogen && f.lblName->caption() == Name(kHydrogen); },
+                      "Space picks the tile up and marks hydrogen's cell")};
+    return {Input(MoveTo(CentreOf(holder)), [this, holder] { return log_.seen(holder, QEvent::MouseMove); },
+                  "pointer on the holder"),
+            Input({"click", "1"}, [&f, holder] { return f.Carry->active() && !holder->shown() && CursorShowsTile(f); },
+                  "a click lifts the tile onto the pointer")};
+}
+
+std::vector<Step> PlacementTest::MarkCell(int cell)
+{
+    frmMain& f = *form_;
+    const QStringList keys = ArrowKeys(game::MarkedCell(f) < 0 ? kHydrogen : game::MarkedCell(f), cell);
+    if (keys.isEmpty())
+        return {};
+    return {Input(QStringList{"key"} + keys, [&f, cell] { return game::MarkedCell(f) == cell && f.lblName->caption() == Name(cell); },
+                  QStringLiteral("the arrow keys take the mark to ") + Name(cell))};
+}
+
+void PlacementTest::placeWithoutDragging_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::addColumn<int>("target");
+    for (const auto& [way, wayName] : {std::pair{Pointer, "click"}, std::pair{Keys, "keys"}}) {
+        QTest::addRow("%s: own cell places the tile", wayName) << int(way) << int(OwnCell);
+        QTest::addRow("%s: wrong empty cell draws again", wayName) << int(way) << int(WrongEmptyCell);
+        QTest::addRow("%s: wrong cell with a tile draws again", wayName) << int(way) << int(WrongTiledCell);
+    }
+}
+
+void PlacementTest::placeWithoutDragging()
+{
+    QFETCH(int, way);
+    QFETCH(int, target);
+    StartCommonGame();
+    if (QTest::currentTestFailed())
+        return;
+    frmMain& f = *form_;
+    const qint16 offered = f.CurrentElement;
+    const qint16 placedBefore = f.PlacedCount;
+    const int cell = target == OwnCell ? offered : target == WrongTiledCell ? kScandium : offered == kIron ? kCopper : kIron;
+    const qint64 cellPicture = f.Image1[cell]->picture().cacheKey();
+    const int drawsBefore = draws_;
+
+    std::vector<Step> steps = PickUp(Way(way));
+    if (way == Keys) {
+        Play(std::move(steps));
+        if (QTest::currentTestFailed())
+            return;
+        steps = MarkCell(cell);
+        // The mark on screen: its frame over the cell's two-pixel border, a black keyline either side.
+        const QPoint border = f.Image1[cell]->mapToGlobal(QPoint(0, f.Image1[cell]->height() / 2));
+        steps.push_back({[] { return true; },
+                         [border] {
+                             return ScreenPixel(border - QPoint(1, 0)) == platform::FocusMark::kKeyline
+                                 && ScreenPixel(border) == platform::FocusMark::kColour
+                                 && ScreenPixel(border + QPoint(1, 0)) == platform::FocusMark::kColour
+                                 && ScreenPixel(border + QPoint(2, 0)) == platform::FocusMark::kKeyline;
+                         },
+                         QStringLiteral("the mark is drawn round the cell")});
+        steps.push_back(Input({"key", "Return"}, [this, drawsBefore] { return draws_ > drawsBefore; }, "Enter drops the tile"));
+    } else {
+        steps.push_back(Input(MoveTo(CentreOf(f.Image1[cell])),
+                              [this, &f, cell] { return log_.seen(f.Image1[cell], QEvent::MouseMove) && f.lblName->caption() == Name(cell); },
+                              "the carried tile over the cell shows its element"));
+        steps.push_back(Input({"click", "1"}, [&f] { return !f.Carry->active(); }, "a click on the cell drops the tile"));
+    }
+    Play(std::move(steps));
+    if (QTest::currentTestFailed())
+        return;
+
+    const bool places = target == OwnCell;
+    QVERIFY(f.imgHolder->isVisible());
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(f.PlacedCount, qint16(placedBefore + (places ? 1 : 0)));
+    QVERIFY(draws_ > drawsBefore);
+    if (places) {
+        QCOMPARE(f.Image1[cell]->picture().cacheKey(), f.frmHold.Picture(cell).cacheKey());
+        QVERIFY(!f.frmHold.Pending(cell));
+        QVERIFY(f.CurrentElement != offered);
+    } else {
+        QCOMPARE(f.Image1[cell]->picture().cacheKey(), cellPicture);
+        QVERIFY(f.frmHold.Pending(offered));
+    }
+    QVERIFY(f.frmHold.Pending(f.CurrentElement));
+    QCOMPARE(f.imgHolder->picture().cacheKey(), f.frmHold.Picture(f.CurrentElement).cacheKey());
+    // The keyboard goes on placing the next tile from the same cell; the pointer carries nothing.
+    QCOMPARE(game::MarkedCell(f), way == Keys ? cell : -1);
+    if (way == Keys)
+        game::EndKeyboardPlacement(f);
+}
+
+void PlacementTest::tileGoesBack_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::addColumn<int>("giveBack");
+    QTest::newRow("keys: Escape") << int(Keys) << int(EscapeKey);
+    QTest::newRow("click: Escape") << int(Pointer) << int(EscapeKey);
+    QTest::newRow("click: bare window") << int(Pointer) << int(BareWindow);
+    QTest::newRow("click: heading label") << int(Pointer) << int(HeadingLabel);
+    QTest::newRow("click: status bar") << int(Pointer) << int(StatusBar);
+    QTest::newRow("click: menu bar, which stays shut") << int(Pointer) << int(MenuBar);
+}
+
+void PlacementTest::tileGoesBack()
+{
+    QFETCH(int, way);
+    QFETCH(int, giveBack);
+    StartCommonGame();
+    if (QTest::currentTestFailed())
+        return;
+    frmMain& f = *form_;
+    const qint16 offered = f.CurrentElement;
+    const qint16 placedBefore = f.PlacedCount;
+    const int drawsBefore = draws_;
+
+    std::vector<Step> steps = PickUp(Way(way));
+    const auto back = [&f] { return !f.Carry->active() && game::MarkedCell(f) < 0 && f.imgHolder->shown(); };
+    QPoint at;
+    switch (GiveBack(giveBack)) {
+    case EscapeKey: break;
+    case BareWindow: {
+        const QRect radon = f.Image1[kRadon]->geometry();
+        at = f.Surface->mapToGlobal(QPoint(radon.right() + 14, radon.center().y()));
+        break;
+    }
+    case HeadingLabel: at = CentreOf(f.lblElementHeading); break;
+    case StatusBar: at = CentreOf(f.sbStatusBar); break;
+    case MenuBar: at = f.menuBar()->mapToGlobal(f.menuBar()->actionGeometry(f.mnuFile->menuAction()).center()); break;
+    }
+    if (GiveBack(giveBack) == EscapeKey) {
+        steps.push_back(Input({"key", "Escape"}, back, "Escape gives the tile back"));
+    } else {
+        steps.push_back(Input(MoveTo(at), [] { return true; }, "to the place of the click"));
+        steps.push_back(Input({"click", "1"}, back, "the click gives the tile back"));
+    }
+    Play(std::move(steps));
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(f.imgHolder->isVisible());
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QVERIFY(f.shpMark->isHidden());
+    QCOMPARE(f.CurrentElement, offered);
+    QCOMPARE(f.PlacedCount, placedBefore);
+    QCOMPARE(draws_, drawsBefore);
+    QVERIFY(!f.mnuFile->isVisible());
+}
+
+// Alt+P and C start the game; three tiles are left (the rest are counted as placed, as if played
+// already); Space, the arrows and Enter place them; Return closes the congratulation, a typed name
+// and Return enter the row.
+void PlacementTest::wholeGameByKeyboard()
+{
+    frmMain& f = *form_;
+    game::ClearBoard(f);
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f, kWait));
+    platform::RouteDialogs({}, {}); // the real dialogs
+    const QString name = QStringLiteral("Ada Keys");
+    QString prompt;
+    std::vector<Step> steps = {
+        Input({"key", "alt+p"}, [&f] { return f.mnuPlayGame->isVisible(); }, "Alt+P opens the Play Game menu"),
+        Input({"key", "c"}, [&f] { return !f.mnuPlayGame->isVisible() && game::ActiveMode(f) == 1; },
+              "C starts a game of common elements"),
+        {[&f] {
+             int left = 0;
+             for (int i = 0; i < catalogue::kElementCount; ++i) {
+                 const bool pending = i == f.CurrentElement || (catalogue::IsCommon(i) && i != kHydrogen && left < 2);
+                 left += pending && i != f.CurrentElement;
+                 f.frmHold.SetPending(i, pending);
+                 if (!pending)
+                     f.Image1[i]->setPicture(f.frmHold.Picture(i));
+             }
+             f.PlacedCount = catalogue::kElementCount - 3;
+             return true;
+         },
+         [] { return true; }, "three tiles are left"},
+    };
+    Play(std::move(steps));
+    if (QTest::currentTestFailed())
+        return;
+    Play(PickUp(Keys));
+    for (int n = 0; n < 3 && !QTest::currentTestFailed(); ++n) {
+        const int cell = f.CurrentElement;
+        steps = MarkCell(cell);
+        if (n < 2)
+            steps.push_back(Input({"key", "Return"}, [&f, cell] { return !f.frmHold.Pending(cell) && f.PlacedCount < 109; },
+                                  "Enter places the tile"));
+        Play(std::move(steps));
+    }
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(f.PlacedCount, qint16(catalogue::kElementCount - 1));
+    const QString minutes = f.lblMin->caption();
+    Play({Input({"key", "Return"},
+                [&f] {
+                    QMessageBox* box = OpenDialog<QMessageBox>();
+                    return HasKeyboard(box) && box->text() == QStringLiteral("Congratulations for completing the Periodic Table")
+                        && !f.Timer1->enabled() && game::MarkedCell(f) < 0;
+                },
+                "Enter places the last tile and the congratulation opens"),
+          Input({"key", "Return"},
+                [&prompt] {
+                    QInputDialog* input = OpenDialog<QInputDialog>();
+                    if (OpenDialog<QMessageBox>() || !HasKeyboard(input))
+                        return false;
+                    prompt = input->labelText();
+                    return true;
+                },
+                "Return closes the congratulation and the name box opens"),
+          Input({"type", "--delay", "30", name}, [name] { return OpenDialog<QInputDialog>() && OpenDialog<QInputDialog>()->textValue() == name; },
+                "the name is typed"),
+          Input({"key", "Return"}, [&f, name] { return !OpenDialog<QInputDialog>() && f.lblFirstName[1]->caption() == name; },
+                "Return enters the row")});
+    testsupport::RouteDialogsToLog();
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(f.PlacedCount, qint16(catalogue::kElementCount));
+    QCOMPARE(prompt, QStringLiteral("Enter your Name."));
+    QCOMPARE(f.lblFirstMin[1]->caption(), minutes);
+    QCOMPARE(f.lblFirstSec[1]->caption(), QStringLiteral(":") + f.lblSec->caption());
+    QVERIFY(!f.imgHolder->shown());
+}
+
+VELMOR08_TEST_MAIN(PlacementTest)
+#include "xtest_placement.moc"
