@@ -103,7 +103,7 @@ std::vector<Step> FinishCommonGame(frmMain& f, EventLog& log, const QString& nam
          [] { return true; }, "the last tile is offered"},
         Input(MoveTo(CentreOf(holder) - QPoint(1, 0)) + MoveTo(CentreOf(holder)),
               [&log, holder] { return log.seen(holder, QEvent::MouseMove); }, "pointer on the holder"),
-        Input({"mousedown", "1"}, [holder] { return holder->dragging(); }, "a press on the holder starts a drag"),
+        Input({"mousedown", "1"}, [holder] { return holder->dragging(); }, "a press on the holder begins the drag gesture"),
         Input(MoveTo(bare), [&log, &f] { return log.seen(f.Surface, QEvent::DragMove); }, "the tile over bare window"),
         {[ownCell] { return Xdo(MoveTo(CentreOf(ownCell()) - QPoint(4, 3))); },
          [&log, ownCell] { return log.seen(ownCell(), QEvent::DragMove); }, "the tile reaches its own cell"},
