@@ -70,23 +70,13 @@ void AtspiTest::initTestCase()
     RequireXdotool();
     if (QTest::currentTestFailed())
         return;
-    StorePlacement();
-    qApp->installEventFilter(&log_);
-    form_ = shell::StartUp();
-    QVERIFY(form_);
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get(), kWait));
-    form_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get(), kWait));
-QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), kWait);
+    StartMainWindow(form_, log_);
+    if (QTest::currentTestFailed())
+        return;
+    QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), kWait);
 }
 
-void AtspiTest::cleanupTestCase()
-{
-    qApp->removeEventFilter(&log_);
-    if (form_)
-        form_->close();
-    form_.reset();
-}
+void AtspiTest::cleanupTestCase() { CloseMainWindow(form_, log_); }
 
 // The tree as the client reads it. The window must go on handling events meanwhile: every question
 // the client asks is answered by this process's event loop.

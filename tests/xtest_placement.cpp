@@ -100,8 +100,7 @@ private:
 
     std::unique_ptr<frmMain> form_;
     EventLog log_;
-    int draws_ = 0;
-    std::mt19937 rng_{20250611};
+    SeededDraws draws_{20250611};
 };
 
 void PlacementTest::initTestCase()
@@ -109,32 +108,18 @@ void PlacementTest::initTestCase()
     RequireXdotool();
     if (QTest::currentTestFailed())
         return;
-    StorePlacement();
-    platform::RouteRandom([this] {
-        ++draws_;
-        return float(rng_() >> 8) * (1.0f / 16777216.0f);
-    });
-    qApp->installEventFilter(&log_);
-    form_ = shell::StartUp();
-    QVERIFY(form_);
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get(), kWait));
+    // Every draw goes through a replayable source that counts the values taken.
+    draws_.route();
+    StartMainWindow(form_, log_);
 }
 
 void PlacementTest::cleanupTestCase()
 {
-    qApp->removeEventFilter(&log_);
-    if (form_)
-        form_->close();
-    form_.reset();
-    platform::RouteRandom({});
+    CloseMainWindow(form_, log_);
+    SeededDraws::unroute();
 }
 
-void PlacementTest::Play(std::vector<Step> steps)
-{
-    Script script(log_, std::move(steps));
-    QTRY_VERIFY_WITH_TIMEOUT(script.finished(), 10 * kWait);
-    QVERIFY2(script.failure().isEmpty(), qPrintable(script.failure()));
-}
+void PlacementTest::Play(std::vector<Step> steps) { PlaySteps(log_, std::move(steps)); }
 
 // A game of common elements, the window holding the keyboard and the pointer resting on the chart.
 void PlacementTest::StartCommonGame()
@@ -198,7 +183,7 @@ void PlacementTest::placeWithoutDragging()
     const qint16 placedBefore = f.PlacedCount;
     const int cell = target == OwnCell ? offered : target == WrongTiledCell ? kScandium : offered == kIron ? kCopper : kIron;
     const qint64 cellPicture = f.Image1[cell]->picture().cacheKey();
-    const int drawsBefore = draws_;
+    const int drawsBefore = draws_.count();
 
     std::vector<Step> steps = PickUp(Way(way));
     if (way == Keys) {
@@ -216,7 +201,7 @@ void PlacementTest::placeWithoutDragging()
                                  && ScreenPixel(border + QPoint(2, 0)) == platform::FocusMark::kKeyline;
                          },
                          QStringLiteral("the mark is drawn round the cell")});
-        steps.push_back(Input({"key", "Return"}, [this, drawsBefore] { return draws_ > drawsBefore; }, "Enter drops the tile"));
+        steps.push_back(Input({"key", "Return"}, [this, drawsBefore] { return draws_.count() > drawsBefore; }, "Enter drops the tile"));
     } else {
         steps.push_back(Input(MoveTo(CentreOf(f.Image1[cell])),
                               [this, &f, cell] { return log_.seen(f.Image1[cell], QEvent::MouseMove) && f.lblName->caption() == Name(cell); },
@@ -231,7 +216,7 @@ void PlacementTest::placeWithoutDragging()
     QVERIFY(f.imgHolder->isVisible());
     QVERIFY(!QGuiApplication::overrideCursor());
     QCOMPARE(f.PlacedCount, qint16(placedBefore + (places ? 1 : 0)));
-    QVERIFY(draws_ > drawsBefore);
+    QVERIFY(draws_.count() > drawsBefore);
     if (places) {
         QCOMPARE(f.Image1[cell]->picture().cacheKey(), f.frmHold.Picture(cell).cacheKey());
         QVERIFY(!f.frmHold.Pending(cell));
@@ -270,7 +255,7 @@ void PlacementTest::tileGoesBack()
     frmMain& f = *form_;
     const qint16 offered = f.CurrentElement;
     const qint16 placedBefore = f.PlacedCount;
-    const int drawsBefore = draws_;
+    const int drawsBefore = draws_.count();
 
     std::vector<Step> steps = PickUp(Way(way));
     const auto back = [&f] { return !f.Carry->active() && game::MarkedCell(f) < 0 && f.imgHolder->shown(); };
@@ -300,7 +285,7 @@ void PlacementTest::tileGoesBack()
     QVERIFY(f.shpMark->isHidden());
     QCOMPARE(f.CurrentElement, offered);
     QCOMPARE(f.PlacedCount, placedBefore);
-    QCOMPARE(draws_, drawsBefore);
+    QCOMPARE(draws_.count(), drawsBefore);
     QVERIFY(!f.mnuFile->isVisible());
 }
 

@@ -95,8 +95,7 @@ private:
 
     std::unique_ptr<frmMain> form_;
     EventLog log_;
-    int draws_ = 0;
-    std::mt19937 rng_{20240817};
+    SeededDraws draws_{20240817};
 };
 
 void WindowTest::initTestCase()
@@ -104,37 +103,18 @@ void WindowTest::initTestCase()
     RequireXdotool();
     if (QTest::currentTestFailed())
         return;
-    StorePlacement();
-
     // Every draw goes through a replayable source that counts the values taken.
-    platform::RouteRandom([this] {
-        ++draws_;
-        return float(rng_() >> 8) * (1.0f / 16777216.0f);
-    });
-    qApp->installEventFilter(&log_);
-
-    form_ = shell::StartUp();
-    QVERIFY(form_);
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get(), kWait));
-    form_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get(), kWait));
+    draws_.route();
+    StartMainWindow(form_, log_);
 }
 
 void WindowTest::cleanupTestCase()
 {
-    qApp->removeEventFilter(&log_);
-    if (form_)
-        form_->close();
-    form_.reset();
-    platform::RouteRandom({});
+    CloseMainWindow(form_, log_);
+    SeededDraws::unroute();
 }
 
-void WindowTest::Play(std::vector<Step> steps)
-{
-    Script script(log_, std::move(steps));
-    QTRY_VERIFY_WITH_TIMEOUT(script.finished(), 10 * kWait);
-    QVERIFY2(script.failure().isEmpty(), qPrintable(script.failure()));
-}
+void WindowTest::Play(std::vector<Step> steps) { PlaySteps(log_, std::move(steps)); }
 
 // Lets every reaction that is already queued (a drop on a cell runs once the drag is over) happen.
 void WindowTest::Settle()
@@ -483,7 +463,7 @@ void WindowTest::dragOfTheHoldersTile()
     if (cell >= 0)
         QCOMPARE(f.Image1[cell]->picture().isNull(), cell != kScandium);
 
-    const int drawsBefore = draws_;
+    const int drawsBefore = draws_.count();
     std::vector<Step> steps;
     if (Target(target) == EscapeOverCell) {
         steps = PressAndCross(true);
@@ -499,7 +479,7 @@ void WindowTest::dragOfTheHoldersTile()
 
     QVERIFY(f.imgHolder->isVisible());
     QCOMPARE(f.PlacedCount, qint16(placedBefore + (places ? 1 : 0)));
-    QCOMPARE(draws_ > drawsBefore, draws);
+    QCOMPARE(draws_.count() > drawsBefore, draws);
     // The panel shows the last cell the tile passed over; bare window does not empty it.
     QCOMPARE(f.lblName->caption(), cell >= 0 ? Name(cell) : Name(kRadon));
     if (places) {

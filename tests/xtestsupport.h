@@ -3,6 +3,10 @@
 // step from a timer. Header-only, so that each such test builds from its own source and testsupport.cpp.
 #include "testsupport.h"
 
+#include "platform/random.h"
+#include "shell/frmMain.h"
+#include "shell/startup.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QInputDialog>
@@ -13,6 +17,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
+#include <random>
 #include <set>
 #include <utility>
 #include <vector>
@@ -171,5 +177,54 @@ private:
     QTimer timer_;
     QElapsedTimer clock_;
 };
+
+// Every draw of the game from a seeded source, counting the values it gives, so that a test can
+// tell whether a reaction drew again.
+class SeededDraws {
+public:
+    explicit SeededDraws(unsigned seed) : rng_(seed) {}
+    void route()
+    {
+        platform::RouteRandom([this] {
+            ++count_;
+            return float(rng_() >> 8) * (1.0f / 16777216.0f);
+        });
+    }
+    static void unroute() { platform::RouteRandom({}); }
+    int count() const { return count_; }
+
+private:
+    std::mt19937 rng_;
+    int count_ = 0;
+};
+
+// The main window as the program starts it, shown and holding the keyboard, with the log watching
+// every event from now on. A caller checks QTest::currentTestFailed() afterwards.
+inline void StartMainWindow(std::unique_ptr<frmMain>& form, EventLog& log)
+{
+    StorePlacement();
+    qApp->installEventFilter(&log);
+    form = shell::StartUp();
+    QVERIFY(form);
+    QVERIFY(QTest::qWaitForWindowExposed(form.get(), kWait));
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get(), kWait));
+}
+
+inline void CloseMainWindow(std::unique_ptr<frmMain>& form, EventLog& log)
+{
+    qApp->removeEventFilter(&log);
+    if (form)
+        form->close();
+    form.reset();
+}
+
+// Plays the steps and fails the test with the first one that could not be done or had no effect.
+inline void PlaySteps(EventLog& log, std::vector<Step> steps)
+{
+    Script script(log, std::move(steps));
+    QTRY_VERIFY_WITH_TIMEOUT(script.finished(), 10 * kWait);
+    QVERIFY2(script.failure().isEmpty(), qPrintable(script.failure()));
+}
 
 } // namespace xtestsupport
