@@ -202,6 +202,7 @@ int ShowChild()
 //   type NAME SECONDS  the same, with NAME typed in the name box and left open: "type", ...
 //   congratulate NAME SECONDS  the same, left at the open congratulation: "congratulate", ...
 //   drag NAME SECONDS  a game started and its tile dragged over the bare window, the button held
+//   carry NAME SECONDS a game started and its tile lifted by a click, the pointer carrying it
 //   move X Y           the window moved there: "moved"
 //   exit               File, Exit chosen by keys; no answer, the process ends
 int PlayerChild()
@@ -230,12 +231,14 @@ int PlayerChild()
         const QString verb = command.value(0);
         // How far a game is played: to the entered row, or that many steps short of it.
         const std::pair<const char*, size_t> stages[] = {
-            {"play", 0}, {"type", 1}, {"congratulate", 3}, {"drag", 6}};
+            {"play", 0}, {"type", 1}, {"congratulate", 3}, {"drag", 6}, {"carry", 7}};
         for (const auto& [stage, short_] : stages) {
             if (verb != QLatin1String(stage))
                 continue;
             std::vector<Step> steps = FinishCommonGame(f, log, command.value(1), seen, command.value(2).toInt());
             steps.resize(steps.size() - short_);
+            if (verb == QLatin1String("carry")) // a click in place of the press: the pointer carries the tile
+                steps.back() = Input({"click", "1"}, [&f] { return f.Carry->active(); }, "a click lifts the tile");
             play(std::move(steps), [&seen, answer = QString::fromLatin1(stage)] {
                 return QStringLiteral("%1\t%2\t%3\t%4").arg(answer, seen.minutes, seen.seconds, seen.prompt);
             });
@@ -581,6 +584,7 @@ void ScoresWindowTest::endRequestsCloseTheGame_data()
     QTest::newRow("SIGTERM while the name box is open") << "SIGTERM" << "type" << name;
     QTest::newRow("SIGTERM while the congratulation is open") << "SIGTERM" << "congratulate" << "";
     QTest::newRow("SIGTERM during a drag") << "SIGTERM" << "drag" << QString();
+    QTest::newRow("SIGTERM while a click carries the tile") << "SIGTERM" << "carry" << QString();
 }
 
 void ScoresWindowTest::endRequestsCloseTheGame()
