@@ -106,12 +106,7 @@ bool PickUpWithKeys(frmMain& form)
 int MarkedCell(const frmMain& form)
 {
     const QWidget* marked = form.shpMark->marked();
-    if (!marked || form.shpMark->isHidden())
-        return -1;
-    for (int i = 0; i < kElementCount; ++i)
-        if (form.Image1[i] == marked)
-            return i;
-    return -1;
+    return marked && !form.shpMark->isHidden() ? form.CellOf(marked) : -1;
 }
 
 void MoveMark(frmMain& form, Direction direction)

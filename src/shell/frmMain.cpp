@@ -224,6 +224,14 @@ void frmMain::CreateMenus()
     mnuPlayAtomic = AddItem(mnuPlayGame, QStringLiteral("Play &All w/o Atomic Number"), Item::Unavailable);
 }
 
+int frmMain::CellOf(const QWidget* widget) const
+{
+    for (int i = 0; i < catalogue::kElementCount; ++i)
+        if (Image1[i] == widget)
+            return i;
+    return -1;
+}
+
 Label* frmMain::NameLabel(int rank, int mode) const { return (this->*kRanks[rank - 1].name)[mode]; }
 Label* frmMain::MinLabel(int rank, int mode) const { return (this->*kRanks[rank - 1].minutes)[mode]; }
 Label* frmMain::SecLabel(int rank, int mode) const { return (this->*kRanks[rank - 1].seconds)[mode]; }

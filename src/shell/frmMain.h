@@ -90,6 +90,9 @@ public:
     ScoreArray lblEighthName{}, lblEighthMin{}, lblEighthSec{};
     ScoreArray lblNinthName{}, lblNinthMin{}, lblNinthSec{};
 
+    // The ElementIndex of a board cell, or -1 for any other widget.
+    int CellOf(const QWidget* widget) const;
+
     // Score labels by rank (1 to 9) and field, for code that walks a table.
     Label* NameLabel(int rank, int mode) const;
     Label* MinLabel(int rank, int mode) const;

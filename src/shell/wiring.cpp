@@ -24,20 +24,12 @@ void DropTileOn(frmMain* f, int cell)
         QTimer::singleShot(0, f, [f] { game::CompleteGame(*f); });
 }
 
-int CellIndexOf(const frmMain* f, const QWidget* widget)
-{
-    for (int i = 0; i < catalogue::kElementCount; ++i)
-        if (f->Image1[i] == widget)
-            return i;
-    return -1;
-}
-
 // The click that ends a pointer carry: on a cell it is a drop there, on the bare window a drop on
 // the bare window, anywhere else the tile goes back to the holder.
 void CarriedClick(frmMain* f, QWidget* target)
 {
     f->Carry->end();
-    if (const int cell = CellIndexOf(f, target); cell >= 0)
+    if (const int cell = f->CellOf(target); cell >= 0)
         DropTileOn(f, cell);
     else if (target == f->Surface)
         game::DropOnBareWindow(*f);
