@@ -4,8 +4,9 @@
 #              AddressSanitizer and UBSan)
 # make fuzz  - a 30-second libFuzzer run of the score-file reader (not part of make test)
 # make bench - the benchmark (not part of make test)
-BUILD      ?= build
-ASAN_BUILD ?= build-asan
+# The build folders are those of the CMake presets (CMakePresets.json): default and asan.
+BUILD      := build
+ASAN_BUILD := build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
@@ -31,35 +32,35 @@ setup:
 	@bash scripts/setup.sh
 
 configure: setup
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
+	@cmake --preset default $(CMAKE_ARGS) >/dev/null
 
 build: configure
-	@cmake --build $(BUILD) -j$(JOBS)
+	@cmake --build --preset default -j$(JOBS)
 
 run: build
 	./$(BUILD)/velmor08
 
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	ctest --preset default -j$(JOBS)
 	$(call require-tests,$(BUILD),$(OFFSCREEN_TESTS) $(XVFB_TESTS))
 	@$(MAKE) --no-print-directory test-asan
 	@echo "make test: passed, $(words $(OFFSCREEN_TESTS) $(XVFB_TESTS)) tests in $(BUILD) and $(words $(OFFSCREEN_TESTS)) in $(ASAN_BUILD)"
 
 test-asan: setup
-	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELMOR08_SANITIZE=ON $(CMAKE_ARGS) >/dev/null
-	@cmake --build $(ASAN_BUILD) -j$(JOBS)
-	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -L 'offscreen|fuzz'
+	@cmake --preset asan $(CMAKE_ARGS) >/dev/null
+	@cmake --build --preset asan -j$(JOBS)
+	ctest --preset asan -j$(JOBS)
 	$(call require-tests,$(ASAN_BUILD),$(OFFSCREEN_TESTS))
 
 fuzz: configure
-	@cmake --build $(BUILD) --target fuzz_scorefile_run
+	@cmake --build --preset fuzz
 
 bench: configure
-	@cmake --build $(BUILD) -j$(JOBS) --target bench
+	@cmake --build --preset bench -j$(JOBS)
 	@bash bench/run.sh $(BUILD)
 
 package: build
-	@cmake --build $(BUILD) --target package
+	@cmake --build --preset package
 
 install: build
 	@cmake --install $(BUILD)

@@ -6,6 +6,8 @@
 //                  drop including the next draw, of the drop with its repaint, and of the last
 //                  drop, which completes the game
 // The score folder is $HOME/scores: the benchmark runs with a private home.
+#include "scores/testing.h"
+#include "platform/testing.h"
 #include "firstframe.h"
 
 #include "game/game.h"
@@ -46,9 +48,9 @@ int FirstTilePass()
     frmMain form;
     const qreal ratio = form.devicePixelRatioF();
     const std::int64_t begin = bench::MonotonicNs();
-    form.frmHold.Open(ratio);
+    form.chart->frmHold.Open(ratio);
     const std::int64_t numbered = bench::MonotonicNs();
-    form.frmHold2.Open(ratio);
+    form.chart->frmHold2.Open(ratio);
     const std::int64_t end = bench::MonotonicNs();
     bench::Report(QStringLiteral("tiles_ms=%1 numbered_set_ms=%2 plain_set_ms=%3")
                       .arg(Ms(end - begin), 0, 'f', 3)
@@ -73,7 +75,7 @@ Spread SpreadOf(std::vector<double> values)
 
 int WholeGame()
 {
-    platform::RouteDialogs([](const QString&, const QString&) {}, [](const QString&, const QString&) { return QString(); });
+    platform::testing::RouteDialogs([](const QString&, const QString&) {}, [](const QString&, const QString&) { return QString(); });
     const auto form = shell::StartUp();
     QElapsedTimer waited;
     waited.start();
@@ -81,19 +83,19 @@ int WholeGame()
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     QCoreApplication::processEvents();
 
-    game::StartGame(*form, 0);
+    game::StartGame(*form->chart, 0);
     QCoreApplication::processEvents();
     // Drops that bring a next draw, and the last one, which ends the game instead: it stops the
     // clock, answers the two dialogs (routed away here) and saves the table if the time ranks.
     std::vector<double> drops, withPaint;
     double completion = 0, completionWithPaint = 0;
-    for (int n = 0; n < catalogue::kElementCount && form->PlacedCount < catalogue::kElementCount; ++n) {
+    for (int n = 0; n < catalogue::kElementCount && form->chart->PlacedCount < catalogue::kElementCount; ++n) {
         const std::int64_t begin = bench::MonotonicNs();
-        game::DropOnCell(*form, form->CurrentElement);
+        testsupport::DropOn(*form, form->chart->CurrentElement);
         const std::int64_t handled = bench::MonotonicNs();
         QCoreApplication::processEvents(); // the repaint of the cell and the holder
         const std::int64_t painted = bench::MonotonicNs();
-        if (form->PlacedCount < catalogue::kElementCount) {
+        if (form->chart->PlacedCount < catalogue::kElementCount) {
             drops.push_back(Ms(handled - begin));
             withPaint.push_back(Ms(painted - begin));
         } else {
@@ -122,7 +124,7 @@ int WholeGame()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    scores::UseScoreFolder(QDir::home().filePath(QStringLiteral("scores")));
+    scores::testing::UseScoreFolder(QDir::home().filePath(QStringLiteral("scores")));
     const char* what = argc > 1 ? argv[1] : "";
     if (std::strcmp(what, "tiles") == 0)
         return FirstTilePass();

@@ -18,8 +18,8 @@ set(VELMOR08_ICON_OUT ${VELMOR08_DATA_OUT}/icons/hicolor)
 
 # The icon at every size, painted by the code that paints the window icon.
 add_executable(velmor08_make_icons ${CMAKE_SOURCE_DIR}/tools/make_icons.cpp)
-target_link_libraries(velmor08_make_icons PRIVATE velmor08lib)
-target_compile_options(velmor08_make_icons PRIVATE -Wall -Wextra)
+target_link_libraries(velmor08_make_icons PRIVATE velmor08_catalogue)
+target_link_libraries(velmor08_make_icons PRIVATE velmor08_warnings)
 
 set(VELMOR08_ICON_FILES)
 foreach(size ${VELMOR08_ICON_SIZES})

@@ -1,5 +1,6 @@
 // Playing without dragging, in process: the keyboard's way across the chart, the colours of its
 // mark, when keyboard placement ends, and what the controls say to assistive technology.
+#include "platform/testing.h"
 #include "testsupport.h"
 
 #include "catalogue/elements.h"
@@ -67,7 +68,7 @@ void AccessTest::init()
 {
     testsupport::ResetScores();
     testsupport::Dialogs() = {};
-    platform::SeedRandom(4711);
+    platform::testing::SeedRandom(4711);
     form = testsupport::LoadedWindow();
 }
 
@@ -132,7 +133,7 @@ void AccessTest::everyCellIsReachableFromHydrogen()
 // the keylines from every family fill they may border on.
 void AccessTest::markStandsOutFromEveryFillAndTheWindow()
 {
-    const QColor window = form->Surface->palette().color(QPalette::Window);
+    const QColor window = form->chart->Surface->palette().color(QPalette::Window);
     QCOMPARE(window, QColor(Qt::black));
     QVERIFY(Contrast(platform::FocusMark::kColour, window) >= 4.5);
     QVERIFY(Contrast(platform::FocusMark::kColour, catalogue::kFrameColour) >= 4.5);
@@ -160,79 +161,79 @@ void AccessTest::keyboardPlacementEndsWithTheGame_data()
 void AccessTest::keyboardPlacementEndsWithTheGame()
 {
     QFETCH(QString, end);
-    QTest::keyClick(form->Surface, Qt::Key_Space); // no game, no tile to pick up
-    QCOMPARE(game::MarkedCell(*form), -1);
-    game::StartGame(*form, 1);
-    QTest::keyClick(form->Surface, Qt::Key_Space);
-    QCOMPARE(game::MarkedCell(*form), Cell("H"));
-    QCOMPARE(form->lblName->caption(), QStringLiteral("Hydrogen"));
-    QTest::keyClick(form->Surface, Qt::Key_Down);
-    QCOMPARE(game::MarkedCell(*form), Cell("Li"));
-    QCOMPARE(form->lblName->caption(), QStringLiteral("Lithium"));
+    QTest::keyClick(form->chart->Surface, Qt::Key_Space); // no game, no tile to pick up
+    QCOMPARE(game::MarkedCell(*form->chart), -1);
+    game::StartGame(*form->chart, 1);
+    QTest::keyClick(form->chart->Surface, Qt::Key_Space);
+    QCOMPARE(game::MarkedCell(*form->chart), Cell("H"));
+    QCOMPARE(form->chart->lblName->caption(), QStringLiteral("Hydrogen"));
+    QTest::keyClick(form->chart->Surface, Qt::Key_Down);
+    QCOMPARE(game::MarkedCell(*form->chart), Cell("Li"));
+    QCOMPARE(form->chart->lblName->caption(), QStringLiteral("Lithium"));
     if (end == QLatin1String("start")) {
-        game::StartGame(*form, 1);
+        game::StartGame(*form->chart, 1);
     } else if (end == QLatin1String("view")) {
-        explore::RevealAll(*form);
+        explore::RevealAll(*form->chart);
     } else if (end == QLatin1String("escape")) {
-        const qint16 offered = form->CurrentElement;
-        QTest::keyClick(form->Surface, Qt::Key_Escape);
-        QCOMPARE(form->CurrentElement, offered);
-        QVERIFY(form->imgHolder->shown());
+        const qint16 offered = form->chart->CurrentElement;
+        QTest::keyClick(form->chart->Surface, Qt::Key_Escape);
+        QCOMPARE(form->chart->CurrentElement, offered);
+        QVERIFY(form->chart->imgHolder->shown());
     } else {
         for (int i = 0; i < catalogue::kElementCount; ++i)
-            form->frmHold.SetPending(i, i == Cell("Li"));
-        form->CurrentElement = qint16(Cell("Li"));
-        form->PlacedCount = catalogue::kElementCount - 1;
-        QTest::keyClick(form->Surface, Qt::Key_Return);
-        QCOMPARE(int(form->PlacedCount), catalogue::kElementCount);
+            form->chart->frmHold.SetPending(i, i == Cell("Li"));
+        form->chart->CurrentElement = qint16(Cell("Li"));
+        form->chart->PlacedCount = catalogue::kElementCount - 1;
+        QTest::keyClick(form->chart->Surface, Qt::Key_Return);
+        QCOMPARE(int(form->chart->PlacedCount), catalogue::kElementCount);
         QVERIFY(testsupport::Dialogs().messages.isEmpty()); // after the key event, not inside it
         QTRY_COMPARE(testsupport::Dialogs().messages.size(), 1);
     }
-    QCOMPARE(game::MarkedCell(*form), -1);
-    QVERIFY(form->shpMark->isHidden());
+    QCOMPARE(game::MarkedCell(*form->chart), -1);
+    QVERIFY(form->chart->shpMark->isHidden());
     // The keys do nothing more until a tile is picked up again (and none can be after the end).
-    QTest::keyClick(form->Surface, Qt::Key_Down);
-    QCOMPARE(game::MarkedCell(*form), -1);
+    QTest::keyClick(form->chart->Surface, Qt::Key_Down);
+    QCOMPARE(game::MarkedCell(*form->chart), -1);
 }
 
 void AccessTest::accessibleNames()
 {
     frmMain& f = *form;
     const auto name = [](QObject* object) { return AccessibleName(object); };
-    QCOMPARE(name(f.Image1[Cell("H")]), QStringLiteral("Hydrogen, H, 1"));
-    QCOMPARE(name(f.imgHolder), QStringLiteral("Tile holder"));
+    QCOMPARE(name(f.chart->Image1[Cell("H")]), QStringLiteral("Hydrogen, H, 1"));
+    QCOMPARE(name(f.chart->imgHolder), QStringLiteral("Tile holder"));
 
-    game::StartGame(f, 1);
-    const int offered = f.CurrentElement;
+    game::StartGame(*f.chart, 1);
+    const int offered = f.chart->CurrentElement;
     const catalogue::ElementRecord& e = catalogue::Element(offered);
     const QString words = QStringLiteral("%1, %2, %3")
                               .arg(QString::fromLatin1(e.name.data(), qsizetype(e.name.size())),
                                    QString::fromLatin1(e.symbol.data(), qsizetype(e.symbol.size())))
                               .arg(e.number);
-    QCOMPARE(name(f.imgHolder), QStringLiteral("Tile to place: ") + words);
-    QCOMPARE(name(f.Image1[offered]), QStringLiteral("empty, ") + explore::CellPlace(offered));
-    QCOMPARE(name(f.Image1[Cell("Sc")]), QStringLiteral("Scandium, Sc, 21")); // outside the common set
-    game::DropOnCell(f, offered);
-    QCOMPARE(name(f.Image1[offered]), words);
+    QCOMPARE(name(f.chart->imgHolder), QStringLiteral("Tile to place: ") + words);
+    QCOMPARE(name(f.chart->Image1[offered]), QStringLiteral("empty, ") + explore::CellPlace(offered));
+    QCOMPARE(name(f.chart->Image1[Cell("Sc")]), QStringLiteral("Scandium, Sc, 21")); // outside the common set
+    testsupport::DropOn(f, offered);
+    QCOMPARE(name(f.chart->Image1[offered]), words);
 
-    explore::ShowElement(f, Cell("Fe"));
-    QCOMPARE(name(f.lblAtomicMass), QStringLiteral("Atomic Mass: 55.847"));
-    QCOMPARE(name(f.lblName), QStringLiteral("Element: Iron"));
+    explore::ShowElement(*f.chart, Cell("Fe"));
+    QCOMPARE(name(f.chart->lblAtomicMass), QStringLiteral("Atomic Mass: 55.847"));
+    QCOMPARE(name(f.chart->lblName), QStringLiteral("Element: Iron"));
     for (int t = 0; t < 125; ++t)
-        game::Tick(f);
-    QCOMPARE(name(f.lblTime), QStringLiteral("Time 02:05"));
-    QCOMPARE(name(f.NameLabel(1, 1)), QStringLiteral("Rank 1: vacant"));
-    f.NameLabel(1, 1)->setCaption(QStringLiteral("Ann"));
-    f.MinLabel(1, 1)->setCaption(QStringLiteral("03"));
-    f.SecLabel(1, 1)->setCaption(QStringLiteral(":07"));
-    QCOMPARE(name(f.NameLabel(1, 1)), QStringLiteral("Rank 1: Ann, 03:07"));
+        game::Tick(*f.chart);
+    QCOMPARE(name(f.chart->lblTime), QStringLiteral("Time 02:05"));
+    QCOMPARE(name(f.chart->NameLabel(1, 1)), QStringLiteral("Rank 1: vacant"));
+    f.chart->NameLabel(1, 1)->setCaption(QStringLiteral("Ann"));
+    f.chart->MinLabel(1, 1)->setCaption(QStringLiteral("03"));
+    f.chart->SecLabel(1, 1)->setCaption(QStringLiteral(":07"));
+    QCOMPARE(name(f.chart->NameLabel(1, 1)), QStringLiteral("Rank 1: Ann, 03:07"));
 
-    game::StartGame(f, 3); // plain tiles carry no number
-    QCOMPARE(name(f.Image1[Cell("Sc")]), QStringLiteral("Scandium, Sc"));
-    QCOMPARE(name(f.Image1[Cell("Ce")]), QStringLiteral("Cerium, Ce"));
-    game::StartGame(f, 2);
-    QCOMPARE(name(f.Image1[Cell("Ce")]), QStringLiteral("empty, lanthanide row, column 1"));
-    QCOMPARE(name(f.Image1[Cell("Lr")]), QStringLiteral("empty, actinide row, column 14"));
+    game::StartGame(*f.chart, 3); // plain tiles carry no number
+    QCOMPARE(name(f.chart->Image1[Cell("Sc")]), QStringLiteral("Scandium, Sc"));
+    QCOMPARE(name(f.chart->Image1[Cell("Ce")]), QStringLiteral("Cerium, Ce"));
+    game::StartGame(*f.chart, 2);
+    QCOMPARE(name(f.chart->Image1[Cell("Ce")]), QStringLiteral("empty, lanthanide row, column 1"));
+    QCOMPARE(name(f.chart->Image1[Cell("Lr")]), QStringLiteral("empty, actinide row, column 14"));
 }
 
 VELMOR08_TEST_MAIN(AccessTest)

@@ -36,16 +36,16 @@ void DragOver(QWidget* widget)
 
 QStringList Panel(const frmMain& form)
 {
-    return {form.lblName->caption(), form.lblNumber->caption(), form.lblAtomicMass->caption(),
-            form.lblMelting->caption(), form.lblBoiling->caption()};
+    return {form.chart->lblName->caption(), form.chart->lblNumber->caption(), form.chart->lblAtomicMass->caption(),
+            form.chart->lblMelting->caption(), form.chart->lblBoiling->caption()};
 }
 
 std::vector<int> CellsWithTiles(const frmMain& form)
 {
     std::vector<int> cells;
     for (int i = 0; i < kElementCount; ++i)
-        if (!form.Image1[i]->picture().isNull()) {
-            if (form.Image1[i]->picture().cacheKey() != form.frmHold.Picture(i).cacheKey())
+        if (!form.chart->Image1[i]->picture().isNull()) {
+            if (form.chart->Image1[i]->picture().cacheKey() != form.chart->frmHold.Picture(i).cacheKey())
                 return {-1}; // a cell showing some other tile
             cells.push_back(i);
         }
@@ -56,8 +56,8 @@ QList<Label*> ShownLegends(const frmMain& form)
 {
     QList<Label*> shown;
     for (int g = 0; g < catalogue::kGroupCount; ++g)
-        if (form.LegendLabel(Group(g))->shown())
-            shown << form.LegendLabel(Group(g));
+        if (form.chart->LegendLabel(Group(g))->shown())
+            shown << form.chart->LegendLabel(Group(g));
     return shown;
 }
 
@@ -106,55 +106,55 @@ void ExploreTest::pointingAtACell()
 {
     QFETCH(int, index);
     QFETCH(QStringList, panel);
-    QCOMPARE(form->lblNumber->caption(), QStringLiteral("Atomic Number"));
-    MoveOver(form->Image1[index]);
+    QCOMPARE(form->chart->lblNumber->caption(), QStringLiteral("Atomic Number"));
+    MoveOver(form->chart->Image1[index]);
     QCOMPARE(Panel(*form), panel);
     // An empty cell during a game shows its element all the same.
-    game::StartGame(*form, 2);
-    MoveOver(form->Image1[(index + 1) % kElementCount]);
-    MoveOver(form->Image1[index]);
-    QVERIFY(form->Image1[index]->picture().isNull());
+    game::StartGame(*form->chart, 2);
+    MoveOver(form->chart->Image1[(index + 1) % kElementCount]);
+    MoveOver(form->chart->Image1[index]);
+    QVERIFY(form->chart->Image1[index]->picture().isNull());
     QCOMPARE(Panel(*form), panel);
 }
 
 void ExploreTest::bareWindowEmptiesThePanelOtherControlsLeaveIt()
 {
-    MoveOver(form->Image1[25]);
+    MoveOver(form->chart->Image1[25]);
     const QStringList iron = Panel(*form);
     QCOMPARE(iron.first(), QStringLiteral("Iron"));
-    game::StartGame(*form, 1); // shows the holder, the clock and a score column
-    for (QWidget* other : std::initializer_list<QWidget*>{form->lblElementHeading, form->lblName, form->lblTime,
-                                                          form->lblFirstName[1], form->imgHolder, form->sbStatusBar}) {
+    game::StartGame(*form->chart, 1); // shows the holder, the clock and a score column
+    for (QWidget* other : std::initializer_list<QWidget*>{form->chart->lblElementHeading, form->chart->lblName, form->chart->lblTime,
+                                                          form->chart->lblFirstName[1], form->chart->imgHolder, form->sbStatusBar}) {
         MoveOver(other);
         QCOMPARE(Panel(*form), iron);
     }
-    MoveOver(form->Surface);
+    MoveOver(form->chart->Surface);
     QCOMPARE(Panel(*form), QStringList(5, QString()));
 }
 
 void ExploreTest::dragOverCellsUpdatesThePanelAndBareWindowLeavesIt()
 {
-    game::StartGame(*form, 1);
-    DragOver(form->Image1[0]);
-    QCOMPARE(form->lblName->caption(), QStringLiteral("Hydrogen"));
-    QVERIFY(form->imgHolder->shown()); // passing over a cell does not touch the holder
-    DragOver(form->Surface);
-    QCOMPARE(form->lblName->caption(), QStringLiteral("Hydrogen"));
-    QVERIFY(!form->imgHolder->shown()); // over the bare window the tile looks lifted
-    DragOver(form->Image1[108]);
-    QCOMPARE(form->lblName->caption(), QStringLiteral("Meitnerium"));
-    DragOver(form->lblBoilingHeading); // labels keep the drag to themselves
-    QCOMPARE(form->lblName->caption(), QStringLiteral("Meitnerium"));
+    game::StartGame(*form->chart, 1);
+    DragOver(form->chart->Image1[0]);
+    QCOMPARE(form->chart->lblName->caption(), QStringLiteral("Hydrogen"));
+    QVERIFY(form->chart->imgHolder->shown()); // passing over a cell does not touch the holder
+    DragOver(form->chart->Surface);
+    QCOMPARE(form->chart->lblName->caption(), QStringLiteral("Hydrogen"));
+    QVERIFY(!form->chart->imgHolder->shown()); // over the bare window the tile looks lifted
+    DragOver(form->chart->Image1[108]);
+    QCOMPARE(form->chart->lblName->caption(), QStringLiteral("Meitnerium"));
+    DragOver(form->chart->lblBoilingHeading); // labels keep the drag to themselves
+    QCOMPARE(form->chart->lblName->caption(), QStringLiteral("Meitnerium"));
 }
 
 void ExploreTest::numberKeepsBeingWrittenWhileHidden()
 {
-    game::StartGame(*form, 1);
-    QVERIFY(!form->lblNumber->shown());
-    MoveOver(form->Image1[7]);
-    QCOMPARE(form->lblNumber->caption(), QStringLiteral("8"));
-    QCOMPARE(form->lblName->caption(), QStringLiteral("Oxygen"));
-    QVERIFY(form->lblName->shown());
+    game::StartGame(*form->chart, 1);
+    QVERIFY(!form->chart->lblNumber->shown());
+    MoveOver(form->chart->Image1[7]);
+    QCOMPARE(form->chart->lblNumber->caption(), QStringLiteral("8"));
+    QCOMPARE(form->chart->lblName->caption(), QStringLiteral("Oxygen"));
+    QVERIFY(form->chart->lblName->shown());
 }
 
 void ExploreTest::reveals_data()
@@ -178,16 +178,16 @@ void ExploreTest::reveals()
     QFETCH(int, count);
     QFETCH(QList<int>, inside);
     QFETCH(QList<int>, outside);
-    explore::RevealGroup(*form, Group(group));
+    explore::RevealGroup(*form->chart, Group(group));
     const std::vector<int> cells = CellsWithTiles(*form);
     QCOMPARE(int(cells.size()), count);
     QCOMPARE(cells, catalogue::Members(Group(group)));
     for (int i : inside)
-        QVERIFY(!form->Image1[i]->picture().isNull());
+        QVERIFY(!form->chart->Image1[i]->picture().isNull());
     for (int i : outside)
-        QVERIFY(form->Image1[i]->picture().isNull());
-    QCOMPARE(ShownLegends(*form), QList<Label*>{form->LegendLabel(Group(group))});
-    QVERIFY(form->lblNumber->shown());
+        QVERIFY(form->chart->Image1[i]->picture().isNull());
+    QCOMPARE(ShownLegends(*form), QList<Label*>{form->chart->LegendLabel(Group(group))});
+    QVERIFY(form->chart->lblNumber->shown());
 }
 
 void ExploreTest::revealTwiceGivesTheSamePicture()
@@ -196,63 +196,63 @@ void ExploreTest::revealTwiceGivesTheSamePicture()
     const std::vector<int> once = CellsWithTiles(*form);
     form->mnuRare->trigger();
     QCOMPARE(CellsWithTiles(*form), once);
-    QCOMPARE(ShownLegends(*form), QList<Label*>{form->lblRareEarth});
-    QCOMPARE(form->lblRareEarth->caption(), QStringLiteral("Rare-Earth Elements"));
+    QCOMPARE(ShownLegends(*form), QList<Label*>{form->chart->lblRareEarth});
+    QCOMPARE(form->chart->lblRareEarth->caption(), QStringLiteral("Rare-Earth Elements"));
 }
 
 void ExploreTest::wholeChartHidesTheAtomicNumberForGood()
 {
-    game::StartGame(*form, 2); // plain tiles on the board before
+    game::StartGame(*form->chart, 2); // plain tiles on the board before
     form->mnuAll->trigger();
     QCOMPARE(int(CellsWithTiles(*form).size()), kElementCount);
-    QCOMPARE(ShownLegends(*form), (QList<Label*>{form->lblMetals, form->lblNonMetals, form->lblRareEarth}));
-    QVERIFY(!form->lblNumber->shown() && !form->lblAtomicnum->shown());
-    MoveOver(form->Image1[0]);
-    QCOMPARE(form->lblName->caption(), QStringLiteral("Hydrogen"));
+    QCOMPARE(ShownLegends(*form), (QList<Label*>{form->chart->lblMetals, form->chart->lblNonMetals, form->chart->lblRareEarth}));
+    QVERIFY(!form->chart->lblNumber->shown() && !form->chart->lblAtomicnum->shown());
+    MoveOver(form->chart->Image1[0]);
+    QCOMPARE(form->chart->lblName->caption(), QStringLiteral("Hydrogen"));
     form->mnuMetals->trigger();
-    game::StartGame(*form, 0);
-    QVERIFY(!form->lblNumber->shown() && !form->lblAtomicnum->shown());
+    game::StartGame(*form->chart, 0);
+    QVERIFY(!form->chart->lblNumber->shown() && !form->chart->lblAtomicnum->shown());
 }
 
 void ExploreTest::revealDuringAGameEndsItWithoutAWord()
 {
-    game::StartGame(*form, 1);
-    game::DropOnCell(*form, form->CurrentElement);
-    game::Tick(*form);
-    const qint16 placed = form->PlacedCount;
-    const int pending = form->frmHold.PendingCount();
-    const QString firstName = form->lblFirstName[1]->caption();
+    game::StartGame(*form->chart, 1);
+    testsupport::DropOn(*form, form->chart->CurrentElement);
+    game::Tick(*form->chart);
+    const qint16 placed = form->chart->PlacedCount;
+    const int pending = form->chart->frmHold.PendingCount();
+    const QString firstName = form->chart->lblFirstName[1]->caption();
     form->mnuNonMetals->trigger();
-    QCOMPARE(game::ActiveMode(*form), game::kNoMode);
-    QVERIFY(!form->imgHolder->shown());
-    for (Label* clock : {form->lblTime, form->lblMin, form->lblColon, form->lblSec})
+    QCOMPARE(game::ActiveMode(*form->chart), game::kNoMode);
+    QVERIFY(!form->chart->imgHolder->shown());
+    for (Label* clock : {form->chart->lblTime, form->chart->lblMin, form->chart->lblColon, form->chart->lblSec})
         QVERIFY(!clock->shown());
-    QCOMPARE(int(form->ElapsedSeconds), 0);
-    QCOMPARE(form->PlacedCount, placed);
-    QCOMPARE(form->frmHold.PendingCount(), pending);
-    QCOMPARE(form->lblFirstName[1]->caption(), firstName);
+    QCOMPARE(int(form->chart->ElapsedSeconds), 0);
+    QCOMPARE(form->chart->PlacedCount, placed);
+    QCOMPARE(form->chart->frmHold.PendingCount(), pending);
+    QCOMPARE(form->chart->lblFirstName[1]->caption(), firstName);
     QVERIFY(testsupport::Dialogs().messages.isEmpty() && testsupport::Dialogs().prompts.isEmpty());
     form->mnuPlayCommon->trigger();
-    QCOMPARE(form->lblMin->caption(), QStringLiteral("00"));
-    QCOMPARE(form->lblSec->caption(), QStringLiteral("00"));
-    QVERIFY(form->lblTime->shown());
+    QCOMPARE(form->chart->lblMin->caption(), QStringLiteral("00"));
+    QCOMPARE(form->chart->lblSec->caption(), QStringLiteral("00"));
+    QVERIFY(form->chart->lblTime->shown());
 }
 
 void ExploreTest::alkalineLabelClick()
 {
     const auto click = [this] {
-        QTest::mouseClick(form->lblAlkaline, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(form->chart->lblAlkaline, Qt::LeftButton, {}, QPoint(5, 5));
     };
-    game::StartGame(*form, 0);
+    game::StartGame(*form->chart, 0);
     click(); // hidden: nothing happens
-    QCOMPARE(game::ActiveMode(*form), 0);
-    explore::RevealGroup(*form, Group::Alkaline);
-    QVERIFY(form->lblAlkaline->shown());
-    QCOMPARE(form->lblAlkaline->caption(), QStringLiteral("Alkaline Metals"));
-    game::StartGame(*form, 0); // mode 0 leaves the legend up
-    QVERIFY(form->lblAlkaline->shown());
+    QCOMPARE(game::ActiveMode(*form->chart), 0);
+    explore::RevealGroup(*form->chart, Group::Alkaline);
+    QVERIFY(form->chart->lblAlkaline->shown());
+    QCOMPARE(form->chart->lblAlkaline->caption(), QStringLiteral("Alkaline Metals"));
+    game::StartGame(*form->chart, 0); // mode 0 leaves the legend up
+    QVERIFY(form->chart->lblAlkaline->shown());
     click(); // repeats the reveal and so ends the game
-    QCOMPARE(game::ActiveMode(*form), game::kNoMode);
+    QCOMPARE(game::ActiveMode(*form->chart), game::kNoMode);
     QCOMPARE(CellsWithTiles(*form), catalogue::Members(Group::Alkaline));
 }
 

@@ -1,4 +1,5 @@
 // Game starts, ClearBoard, the draws, drops, completion and the clock.
+#include "platform/testing.h"
 #include "testsupport.h"
 
 #include "catalogue/families.h"
@@ -18,27 +19,27 @@ using catalogue::PictureStore;
 
 namespace {
 
-bool Blank(const frmMain& form, int i) { return form.Image1[i]->picture().isNull(); }
+bool Blank(const frmMain& form, int i) { return form.chart->Image1[i]->picture().isNull(); }
 bool Shows(const frmMain& form, int i, const PictureStore& store)
 {
-    return form.Image1[i]->picture().cacheKey() == store.Picture(i).cacheKey();
+    return form.chart->Image1[i]->picture().cacheKey() == store.Picture(i).cacheKey();
 }
 int ShownColumns(const frmMain& form)
 {
     int shown = 0;
     for (int k = 0; k < 4; ++k)
         for (int rank = 1; rank <= 9; ++rank)
-            shown += form.NameLabel(rank, k)->shown() + form.MinLabel(rank, k)->shown() + form.SecLabel(rank, k)->shown();
+            shown += form.chart->NameLabel(rank, k)->shown() + form.chart->MinLabel(rank, k)->shown() + form.chart->SecLabel(rank, k)->shown();
     return shown;
 }
 int ShownLegends(const frmMain& form)
 {
     int shown = 0;
     for (int g = 0; g < catalogue::kGroupCount; ++g)
-        shown += form.LegendLabel(catalogue::Group(g))->shown();
+        shown += form.chart->LegendLabel(catalogue::Group(g))->shown();
     return shown;
 }
-int WrongCell(const frmMain& form) { return form.CurrentElement == 0 ? 1 : 0; }
+int WrongCell(const frmMain& form) { return form.chart->CurrentElement == 0 ? 1 : 0; }
 
 } // namespace
 
@@ -75,14 +76,14 @@ void GameTest::init()
 {
     testsupport::ResetScores();
     testsupport::Dialogs() = {};
-    platform::SeedRandom(12345);
+    platform::testing::SeedRandom(12345);
     form = testsupport::LoadedWindow();
 }
 
 void GameTest::cleanup()
 {
-    platform::RouteRandom({});
-    platform::FreezeClockForRandom(false);
+    platform::testing::RouteRandom({});
+    platform::testing::FreezeClockForRandom(false);
     form.reset();
 }
 
@@ -105,13 +106,13 @@ void GameTest::clock()
     QFETCH(int, ticks);
     QFETCH(QString, minutes);
     QFETCH(QString, seconds);
-    game::StartGame(*form, 1);
-    QCOMPARE(form->lblMin->caption(), QStringLiteral("00"));
+    game::StartGame(*form->chart, 1);
+    QCOMPARE(form->chart->lblMin->caption(), QStringLiteral("00"));
     for (int t = 0; t < ticks; ++t)
-        game::Tick(*form);
-    QCOMPARE(form->lblMin->caption(), minutes);
-    QCOMPARE(form->lblSec->caption(), seconds);
-    QCOMPARE(int(form->ElapsedSeconds), std::min(ticks, 32767));
+        game::Tick(*form->chart);
+    QCOMPARE(form->chart->lblMin->caption(), minutes);
+    QCOMPARE(form->chart->lblSec->caption(), seconds);
+    QCOMPARE(int(form->chart->ElapsedSeconds), std::min(ticks, 32767));
 }
 
 void GameTest::starts_data()
@@ -128,40 +129,40 @@ void GameTest::starts()
     QFETCH(int, mode);
     QFETCH(QString, before);
     if (before == QLatin1String("running")) {
-        game::StartGame(*form, (mode + 1) % 4);
-        game::DropOnCell(*form, form->CurrentElement);
-        game::Tick(*form);
+        game::StartGame(*form->chart, (mode + 1) % 4);
+        testsupport::DropOn(*form, form->chart->CurrentElement);
+        game::Tick(*form->chart);
     } else if (before == QLatin1String("revealed")) {
-        explore::RevealGroup(*form, catalogue::Group::Metals);
+        explore::RevealGroup(*form->chart, catalogue::Group::Metals);
     }
-    const bool legendBefore = form->lblMetals->shown();
-    const bool numberBefore = form->lblNumber->shown();
+    const bool legendBefore = form->chart->lblMetals->shown();
+    const bool numberBefore = form->chart->lblNumber->shown();
 
-    game::StartGame(*form, mode);
+    game::StartGame(*form->chart, mode);
 
     const bool common = mode == 1 || mode == 3;
-    const PictureStore& store = mode >= 2 ? form->frmHold2 : form->frmHold;
-    QCOMPARE(game::ActiveMode(*form), mode);
+    const PictureStore& store = mode >= 2 ? form->chart->frmHold2 : form->chart->frmHold;
+    QCOMPARE(game::ActiveMode(*form->chart), mode);
     QCOMPARE(ShownColumns(*form), 27);
     for (int rank = 1; rank <= 9; ++rank)
-        QVERIFY(form->NameLabel(rank, mode)->shown() && form->SecLabel(rank, mode)->shown());
-    QCOMPARE(form->lblMetals->shown(), mode == 0 && legendBefore);
+        QVERIFY(form->chart->NameLabel(rank, mode)->shown() && form->chart->SecLabel(rank, mode)->shown());
+    QCOMPARE(form->chart->lblMetals->shown(), mode == 0 && legendBefore);
     if (mode != 0)
         QCOMPARE(ShownLegends(*form), 0);
-    QCOMPARE(form->lblNumber->shown(), mode == 1 ? false : numberBefore);
-    QCOMPARE(form->lblAtomicnum->shown(), form->lblNumber->shown());
-    for (Label* clock : {form->lblTime, form->lblMin, form->lblColon, form->lblSec})
+    QCOMPARE(form->chart->lblNumber->shown(), mode == 1 ? false : numberBefore);
+    QCOMPARE(form->chart->lblAtomicnum->shown(), form->chart->lblNumber->shown());
+    for (Label* clock : {form->chart->lblTime, form->chart->lblMin, form->chart->lblColon, form->chart->lblSec})
         QVERIFY(clock->shown());
-    QCOMPARE(form->lblMin->caption(), QStringLiteral("00"));
-    QCOMPARE(form->lblSec->caption(), QStringLiteral("00"));
-    QCOMPARE(int(form->ElapsedSeconds), 0);
-    QVERIFY(form->Timer1->enabled());
-    QVERIFY(form->imgHolder->shown());
-    QCOMPARE(int(form->PlacedCount), common ? 59 : 0);
+    QCOMPARE(form->chart->lblMin->caption(), QStringLiteral("00"));
+    QCOMPARE(form->chart->lblSec->caption(), QStringLiteral("00"));
+    QCOMPARE(int(form->chart->ElapsedSeconds), 0);
+    QVERIFY(form->chart->Timer1->enabled());
+    QVERIFY(form->chart->imgHolder->shown());
+    QCOMPARE(int(form->chart->PlacedCount), common ? 59 : 0);
     QCOMPARE(store.PendingCount(), common ? 50 : 109);
-    QVERIFY(store.Pending(form->CurrentElement));
-    QCOMPARE(form->imgHolder->picture().cacheKey(), store.Picture(form->CurrentElement).cacheKey());
-    QCOMPARE(form->imgHolder->dragImage().cacheKey(), form->imgHolder->picture().cacheKey());
+    QVERIFY(store.Pending(form->chart->CurrentElement));
+    QCOMPARE(form->chart->imgHolder->picture().cacheKey(), store.Picture(form->chart->CurrentElement).cacheKey());
+    QCOMPARE(form->chart->imgHolder->dragImage().cacheKey(), form->chart->imgHolder->picture().cacheKey());
     for (int i = 0; i < kElementCount; ++i) {
         const bool played = !common || catalogue::IsCommon(i);
         QCOMPARE(store.Pending(i), played);
@@ -174,43 +175,43 @@ void GameTest::starts()
 
 void GameTest::clearBoardLeavesTheGameCounters()
 {
-    game::StartGame(*form, 0);
-    game::DropOnCell(*form, form->CurrentElement);
-    const qint16 placed = form->PlacedCount, current = form->CurrentElement;
-    const int pending = form->frmHold.PendingCount();
-    game::ClearBoard(*form);
-    QCOMPARE(form->PlacedCount, placed);
-    QCOMPARE(form->CurrentElement, current);
-    QCOMPARE(form->frmHold.PendingCount(), pending);
-    QVERIFY(form->lblNumber->shown() && form->lblAtomicnum->shown());
+    game::StartGame(*form->chart, 0);
+    testsupport::DropOn(*form, form->chart->CurrentElement);
+    const qint16 placed = form->chart->PlacedCount, current = form->chart->CurrentElement;
+    const int pending = form->chart->frmHold.PendingCount();
+    game::ClearBoard(*form->chart);
+    QCOMPARE(form->chart->PlacedCount, placed);
+    QCOMPARE(form->chart->CurrentElement, current);
+    QCOMPARE(form->chart->frmHold.PendingCount(), pending);
+    QVERIFY(form->chart->lblNumber->shown() && form->chart->lblAtomicnum->shown());
     QCOMPARE(ShownColumns(*form), 0);
     QCOMPARE(ShownLegends(*form), 0);
-    QVERIFY(!form->imgHolder->shown() && !form->lblTime->shown() && !form->lblColon->shown());
-    QCOMPARE(form->lblMin->caption(), QStringLiteral("00"));
-    QCOMPARE(int(form->ElapsedSeconds), 0);
+    QVERIFY(!form->chart->imgHolder->shown() && !form->chart->lblTime->shown() && !form->chart->lblColon->shown());
+    QCOMPARE(form->chart->lblMin->caption(), QStringLiteral("00"));
+    QCOMPARE(int(form->chart->ElapsedSeconds), 0);
     for (int i = 0; i < kElementCount; ++i)
         QVERIFY(Blank(*form, i));
 }
 
 void GameTest::modeOneAfterStartupShowsTheOtherElementsAsTiles()
 {
-    game::StartGame(*form, 1);
+    game::StartGame(*form->chart, 1);
     int blank = 0;
     for (int i = 0; i < kElementCount; ++i) {
         blank += Blank(*form, i);
         if (!catalogue::IsCommon(i))
-            QVERIFY(Shows(*form, i, form->frmHold));
+            QVERIFY(Shows(*form, i, form->chart->frmHold));
     }
     QCOMPARE(blank, 50);
-    QVERIFY(catalogue::IsCommon(form->CurrentElement));
+    QVERIFY(catalogue::IsCommon(form->chart->CurrentElement));
 }
 
 void GameTest::modeZeroKeepsTheLegendOfAReveal()
 {
-    explore::RevealAll(*form);
-    game::StartGame(*form, 0);
-    QVERIFY(form->lblMetals->shown() && form->lblNonMetals->shown() && form->lblRareEarth->shown());
-    game::StartGame(*form, 3);
+    explore::RevealAll(*form->chart);
+    game::StartGame(*form->chart, 0);
+    QVERIFY(form->chart->lblMetals->shown() && form->chart->lblNonMetals->shown() && form->chart->lblRareEarth->shown());
+    game::StartGame(*form->chart, 3);
     QCOMPARE(ShownLegends(*form), 0);
 }
 
@@ -225,81 +226,81 @@ void GameTest::drops_data()
 void GameTest::drops()
 {
     QFETCH(QString, where);
-    game::StartGame(*form, 0);
+    game::StartGame(*form->chart, 0);
     int placedCell = -1;
     if (where == QLatin1String("placed")) {
-        placedCell = form->CurrentElement;
-        game::DropOnCell(*form, placedCell);
+        placedCell = form->chart->CurrentElement;
+        testsupport::DropOn(*form, placedCell);
     }
-    const qint16 placedBefore = form->PlacedCount;
-    const int offered = form->CurrentElement;
+    const qint16 placedBefore = form->chart->PlacedCount;
+    const int offered = form->chart->CurrentElement;
     const int cell = where == QLatin1String("right") ? offered
                    : where == QLatin1String("placed") ? placedCell
                                                       : WrongCell(*form);
     QVERIFY(where != QLatin1String("placed") || cell != offered);
     QList<qint64> boardBefore;
     for (int i = 0; i < kElementCount; ++i)
-        boardBefore << form->Image1[i]->picture().cacheKey();
+        boardBefore << form->chart->Image1[i]->picture().cacheKey();
 
-    game::DropOnCell(*form, cell);
+    testsupport::DropOn(*form, cell);
 
     const bool right = where == QLatin1String("right");
-    QCOMPARE(int(form->PlacedCount), placedBefore + (right ? 1 : 0));
-    QCOMPARE(form->frmHold.Pending(offered), !right);
-    QCOMPARE(form->frmHold.PendingCount(), kElementCount - form->PlacedCount);
+    QCOMPARE(int(form->chart->PlacedCount), placedBefore + (right ? 1 : 0));
+    QCOMPARE(form->chart->frmHold.Pending(offered), !right);
+    QCOMPARE(form->chart->frmHold.PendingCount(), kElementCount - form->chart->PlacedCount);
     for (int i = 0; i < kElementCount; ++i) {
         if (right && i == offered)
-            QVERIFY(Shows(*form, i, form->frmHold));
+            QVERIFY(Shows(*form, i, form->chart->frmHold));
         else
-            QCOMPARE(form->Image1[i]->picture().cacheKey(), boardBefore[i]);
+            QCOMPARE(form->chart->Image1[i]->picture().cacheKey(), boardBefore[i]);
     }
-    QVERIFY(form->imgHolder->shown());
-    QVERIFY(form->frmHold.Pending(form->CurrentElement));
-    QCOMPARE(form->imgHolder->picture().cacheKey(), form->frmHold.Picture(form->CurrentElement).cacheKey());
-    QCOMPARE(form->imgHolder->dragImage().cacheKey(), form->imgHolder->picture().cacheKey());
-    QVERIFY(form->Timer1->enabled());
+    QVERIFY(form->chart->imgHolder->shown());
+    QVERIFY(form->chart->frmHold.Pending(form->chart->CurrentElement));
+    QCOMPARE(form->chart->imgHolder->picture().cacheKey(), form->chart->frmHold.Picture(form->chart->CurrentElement).cacheKey());
+    QCOMPARE(form->chart->imgHolder->dragImage().cacheKey(), form->chart->imgHolder->picture().cacheKey());
+    QVERIFY(form->chart->Timer1->enabled());
     QVERIFY(testsupport::Dialogs().messages.isEmpty());
 }
 
 void GameTest::plainModesUseOnlyThePlainStore()
 {
     for (int mode : {2, 3}) {
-        game::StartGame(*form, 0); // all numbered flags true
-        game::StartGame(*form, mode);
-        const int offered = form->CurrentElement;
-        game::DropOnCell(*form, offered);
-        QVERIFY(Shows(*form, offered, form->frmHold2));
-        QVERIFY(!form->frmHold2.Pending(offered));
-        QCOMPARE(form->frmHold.PendingCount(), kElementCount); // numbered flags untouched
-        QVERIFY(form->frmHold2.Pending(form->CurrentElement));
-        QCOMPARE(form->imgHolder->picture().cacheKey(), form->frmHold2.Picture(form->CurrentElement).cacheKey());
+        game::StartGame(*form->chart, 0); // all numbered flags true
+        game::StartGame(*form->chart, mode);
+        const int offered = form->chart->CurrentElement;
+        testsupport::DropOn(*form, offered);
+        QVERIFY(Shows(*form, offered, form->chart->frmHold2));
+        QVERIFY(!form->chart->frmHold2.Pending(offered));
+        QCOMPARE(form->chart->frmHold.PendingCount(), kElementCount); // numbered flags untouched
+        QVERIFY(form->chart->frmHold2.Pending(form->chart->CurrentElement));
+        QCOMPARE(form->chart->imgHolder->picture().cacheKey(), form->chart->frmHold2.Picture(form->chart->CurrentElement).cacheKey());
     }
 }
 
 void GameTest::dragOverBareWindowHidesTheHolderUntilADrop()
 {
-    game::StartGame(*form, 1);
-    const qint16 offered = form->CurrentElement;
-    game::DragOverBareWindow(*form);
-    QVERIFY(!form->imgHolder->shown());
-    game::DropOnBareWindow(*form);
-    QVERIFY(form->imgHolder->shown());
-    QCOMPARE(form->CurrentElement, offered);
-    QCOMPARE(int(form->PlacedCount), 59);
-    game::DragEnded(*form, true);
-    QVERIFY(form->imgHolder->shown());
+    game::StartGame(*form->chart, 1);
+    const qint16 offered = form->chart->CurrentElement;
+    game::DragOverBareWindow(*form->chart);
+    QVERIFY(!form->chart->imgHolder->shown());
+    game::DropOnBareWindow(*form->chart);
+    QVERIFY(form->chart->imgHolder->shown());
+    QCOMPARE(form->chart->CurrentElement, offered);
+    QCOMPARE(int(form->chart->PlacedCount), 59);
+    game::DragEnded(*form->chart, true);
+    QVERIFY(form->chart->imgHolder->shown());
 }
 
 void GameTest::dragThatFindsNoTargetGivesTheTileBack()
 {
-    game::StartGame(*form, 1);
-    const qint16 offered = form->CurrentElement;
-    game::DragOverBareWindow(*form);
-    game::DragEnded(*form, false); // released over a label, outside the window, or Escape
-    QVERIFY(form->imgHolder->shown());
-    QCOMPARE(form->CurrentElement, offered);
-    QCOMPARE(int(form->PlacedCount), 59);
-    QCOMPARE(form->frmHold.PendingCount(), 50);
+    game::StartGame(*form->chart, 1);
+    const qint16 offered = form->chart->CurrentElement;
+    game::DragOverBareWindow(*form->chart);
+    game::DragEnded(*form->chart, false); // released over a label, outside the window, or Escape
+    QVERIFY(form->chart->imgHolder->shown());
+    QCOMPARE(form->chart->CurrentElement, offered);
+    QCOMPARE(int(form->chart->PlacedCount), 59);
+    QCOMPARE(form->chart->frmHold.PendingCount(), 50);
 }
 
 void GameTest::completeGames_data()
@@ -317,24 +318,24 @@ void GameTest::completeGames()
     QFETCH(int, mode);
     QFETCH(int, drops);
     testsupport::Dialogs().answers = {QStringLiteral("Ann")};
-    game::StartGame(*form, mode);
+    game::StartGame(*form->chart, mode);
     for (int t = 0; t < 187; ++t)
-        game::Tick(*form);
+        game::Tick(*form->chart);
     int made = 0;
-    while (form->PlacedCount < kElementCount && made < 200) {
+    while (form->chart->PlacedCount < kElementCount && made < 200) {
         QVERIFY(testsupport::Dialogs().messages.isEmpty());
-        game::DropOnCell(*form, form->CurrentElement);
+        testsupport::DropOn(*form, form->chart->CurrentElement);
         ++made;
     }
     QCOMPARE(made, drops);
     QCOMPARE(testsupport::Dialogs().messages, QStringList{QStringLiteral("Congratulations for completing the Periodic Table")});
     QCOMPARE(testsupport::Dialogs().titles.first(), QStringLiteral("velmor08"));
-    QVERIFY(!form->imgHolder->shown());
-    QVERIFY(!form->Timer1->enabled());
-    QCOMPARE(form->lblMin->caption(), QStringLiteral("03"));
-    QCOMPARE(form->lblSec->caption(), QStringLiteral("07"));
-    QCOMPARE(game::ActiveMode(*form), mode);
-    const PictureStore& store = mode >= 2 ? form->frmHold2 : form->frmHold;
+    QVERIFY(!form->chart->imgHolder->shown());
+    QVERIFY(!form->chart->Timer1->enabled());
+    QCOMPARE(form->chart->lblMin->caption(), QStringLiteral("03"));
+    QCOMPARE(form->chart->lblSec->caption(), QStringLiteral("07"));
+    QCOMPARE(game::ActiveMode(*form->chart), mode);
+    const PictureStore& store = mode >= 2 ? form->chart->frmHold2 : form->chart->frmHold;
     QCOMPARE(store.PendingCount(), 0);
     for (int i = 0; i < kElementCount; ++i)
         QVERIFY(Shows(*form, i, store));
@@ -356,16 +357,16 @@ void GameTest::drawFormulaEnds()
 
     // The game uses the same formulas on the values the random source gives.
     QList<float> values{0.0f, largest};
-    platform::RouteRandom([&values] { return values.takeFirst(); });
-    game::StartGame(*form, 0);
-    QCOMPARE(int(form->CurrentElement), 0);
-    game::DropOnCell(*form, 50); // wrong cell: next draw takes `largest`
-    QCOMPARE(int(form->CurrentElement), 108);
+    platform::testing::RouteRandom([&values] { return values.takeFirst(); });
+    game::StartGame(*form->chart, 0);
+    QCOMPARE(int(form->chart->CurrentElement), 0);
+    testsupport::DropOn(*form, 50); // wrong cell: next draw takes `largest`
+    QCOMPARE(int(form->chart->CurrentElement), 108);
 }
 
 void GameTest::drawDistributions()
 {
-    platform::SeedRandom(2024);
+    platform::testing::SeedRandom(2024);
     constexpr int kDraws = 218000;
     std::array<int, kElementCount> first{}, next{};
     for (int n = 0; n < kDraws; ++n) {
@@ -382,7 +383,7 @@ void GameTest::drawDistributions()
 
 void GameTest::repeatedDrawEndsWhileTheClockStandsStill()
 {
-    platform::FreezeClockForRandom(true);
+    platform::testing::FreezeClockForRandom(true);
     // Reseeding with the same clock reading still moves the sequence on, so a draw that is repeated
     // until it finds a pending element keeps meeting new values.
     QSet<float> values;
@@ -392,8 +393,8 @@ void GameTest::repeatedDrawEndsWhileTheClockStandsStill()
     }
     QVERIFY2(values.size() > 990, qPrintable(QString::number(values.size())));
     for (int n = 0; n < 200; ++n) {
-        game::StartGame(*form, n % 2 ? 1 : 3);
-        QVERIFY(catalogue::IsCommon(form->CurrentElement));
+        game::StartGame(*form->chart, n % 2 ? 1 : 3);
+        QVERIFY(catalogue::IsCommon(form->chart->CurrentElement));
     }
 }
 
@@ -403,26 +404,26 @@ void GameTest::startDuringAGameRestartsTheClockInterval()
     // interval started after the first start and before the second. Timers that are due fire in
     // the order they fall due, however late the loop gets to them.
     QStringList events;
-    QObject::connect(form->Timer1, &QTimer::timeout, form.get(), [&events] { events << QStringLiteral("tick"); });
+    QObject::connect(form->chart->Timer1, &QTimer::timeout, form.get(), [&events] { events << QStringLiteral("tick"); });
     QTimer reference;
     reference.setSingleShot(true);
     reference.setTimerType(Qt::PreciseTimer);
     QObject::connect(&reference, &QTimer::timeout, [&events] { events << QStringLiteral("reference"); });
 
-    game::StartGame(*form, 1);
-    reference.start(form->Timer1->interval());
-    game::StartGame(*form, 1);
-    QVERIFY(form->Timer1->isActive());
-    QCOMPARE(form->Timer1->interval(), 1000);
-    QCOMPARE(int(form->ElapsedSeconds), 0);
+    game::StartGame(*form->chart, 1);
+    reference.start(form->chart->Timer1->interval());
+    game::StartGame(*form->chart, 1);
+    QVERIFY(form->chart->Timer1->isActive());
+    QCOMPARE(form->chart->Timer1->interval(), 1000);
+    QCOMPARE(int(form->chart->ElapsedSeconds), 0);
 
     QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("tick")), 10000);
     // A clock that kept the first start's interval would tick before the reference.
     QCOMPARE(events, (QStringList{QStringLiteral("reference"), QStringLiteral("tick")}));
-    QVERIFY(form->Timer1->isActive());
-    QCOMPARE(int(form->ElapsedSeconds), 1);
-    QCOMPARE(form->lblMin->caption(), QStringLiteral("00"));
-    QCOMPARE(form->lblSec->caption(), QStringLiteral("01"));
+    QVERIFY(form->chart->Timer1->isActive());
+    QCOMPARE(int(form->chart->ElapsedSeconds), 1);
+    QCOMPARE(form->chart->lblMin->caption(), QStringLiteral("00"));
+    QCOMPARE(form->chart->lblSec->caption(), QStringLiteral("01"));
 }
 
 // The drop that completes the chart places the tile, counts it and switches the clock off inside
@@ -432,37 +433,37 @@ void GameTest::startDuringAGameRestartsTheClockInterval()
 void GameTest::lastDropIsHandledInsideTheDropEvent()
 {
     testsupport::Dialogs().answers = {QStringLiteral("Ann")};
-    game::StartGame(*form, 1);
-    const int last = form->CurrentElement;
+    game::StartGame(*form->chart, 1);
+    const int last = form->chart->CurrentElement;
     for (int i = 0; i < kElementCount; ++i)
-        form->frmHold.SetPending(i, i == last);
-    form->PlacedCount = kElementCount - 1;
+        form->chart->frmHold.SetPending(i, i == last);
+    form->chart->PlacedCount = kElementCount - 1;
     for (int t = 0; t < 125; ++t)
-        game::Tick(*form);
+        game::Tick(*form->chart);
 
     QMimeData tile;
     tile.setData(platform::kTileMimeType, QByteArray());
     QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &tile, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form->Image1[last], &enter);
+    QApplication::sendEvent(form->chart->Image1[last], &enter);
     QDropEvent drop(QPointF(5, 5), Qt::MoveAction, &tile, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form->Image1[last], &drop);
-    if (form->Timer1->isActive()) { // the due tick, first of all events after the drop
-        QTimerEvent tick(form->Timer1->timerId());
-        QApplication::sendEvent(form->Timer1, &tick);
+    QApplication::sendEvent(form->chart->Image1[last], &drop);
+    if (form->chart->Timer1->isActive()) { // the due tick, first of all events after the drop
+        QTimerEvent tick(form->chart->Timer1->timerId());
+        QApplication::sendEvent(form->chart->Timer1, &tick);
     }
 
     QVERIFY(drop.isAccepted());
-    QCOMPARE(int(form->PlacedCount), kElementCount);
-    QVERIFY(!form->Timer1->enabled());
-    QVERIFY(!form->imgHolder->shown());
+    QCOMPARE(int(form->chart->PlacedCount), kElementCount);
+    QVERIFY(!form->chart->Timer1->enabled());
+    QVERIFY(!form->chart->imgHolder->shown());
     QVERIFY(testsupport::Dialogs().messages.isEmpty()); // not inside the drop event
     QTRY_COMPARE(testsupport::Dialogs().messages.size(), 1);
     QCOMPARE(testsupport::Dialogs().prompts, QStringList{QStringLiteral("Enter your Name.")});
-    QCOMPARE(form->lblMin->caption(), QStringLiteral("02"));
-    QCOMPARE(form->lblSec->caption(), QStringLiteral("05"));
-    QCOMPARE(form->lblFirstName[1]->caption(), QStringLiteral("Ann"));
-    QCOMPARE(form->lblFirstMin[1]->caption(), QStringLiteral("02"));
-    QCOMPARE(form->lblFirstSec[1]->caption(), QStringLiteral(":05"));
+    QCOMPARE(form->chart->lblMin->caption(), QStringLiteral("02"));
+    QCOMPARE(form->chart->lblSec->caption(), QStringLiteral("05"));
+    QCOMPARE(form->chart->lblFirstName[1]->caption(), QStringLiteral("Ann"));
+    QCOMPARE(form->chart->lblFirstMin[1]->caption(), QStringLiteral("02"));
+    QCOMPARE(form->chart->lblFirstSec[1]->caption(), QStringLiteral(":05"));
 }
 
 VELMOR08_TEST_MAIN(GameTest)

@@ -1,5 +1,6 @@
 // The installed tree: the build is installed into a temporary prefix, and every file a desktop
 // install needs is checked for its content and by the freedesktop validators.
+#include "scores/testing.h"
 #include "catalogue/tiles.h"
 #include "scores/highscores.h"
 #include "shell/frmMain.h"
@@ -224,14 +225,14 @@ private slots:
         qunsetenv("XDG_DATA_HOME");
         const auto restore = qScopeGuard([&] {
             qputenv("XDG_DATA_HOME", dataHome);
-            scores::UseScoreFolder(testsupport::ScoreFolder());
+            scores::testing::UseScoreFolder(testsupport::ScoreFolder());
         });
         // A folder below a plain file can never be created, whoever runs the test.
         QFile blocker(home + QStringLiteral("/blocker"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        scores::UseScoreFolder(blocker.fileName() + QStringLiteral("/scores"));
-        scores::SaveAllTables(*testsupport::LoadedWindow());
+        scores::testing::UseScoreFolder(blocker.fileName() + QStringLiteral("/scores"));
+        testsupport::SaveAllTables(*testsupport::LoadedWindow());
 
         QStringList used;
         QDirIterator it(home, {QStringLiteral("br549.txt")}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);

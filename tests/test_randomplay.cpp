@@ -1,5 +1,6 @@
 // A long run of random player actions on a real main window, checking the game's invariants after
 // every event. Seeded: the seed is printed, and VELMOR08_SEED replays a run.
+#include "platform/testing.h"
 #include "testsupport.h"
 
 #include "catalogue/families.h"
@@ -34,64 +35,64 @@ public:
         const int pick = Roll(100);
         if (pick < 4) {
             const int mode = Roll(4);
-            game::StartGame(form_, mode);
+            game::StartGame(*form_.chart, mode);
             return QStringLiteral("start mode %1").arg(mode);
         }
         if (pick < 30 && Running()) {
-            game::DropOnCell(form_, form_.CurrentElement);
+            testsupport::DropOn(form_, form_.chart->CurrentElement);
             return QStringLiteral("right drop");
         }
         if (pick < 45 && Running()) {
             const int cell = Roll(kElementCount);
-            game::DropOnCell(form_, cell);
+            testsupport::DropOn(form_, cell);
             return QStringLiteral("drop on cell %1").arg(cell);
         }
         if (pick < 52 && Running()) {
-            game::DragOverBareWindow(form_);
-            form_.Image1[Roll(kElementCount)]->onDragOver(platform::DragState::Over);
-            game::DropOnBareWindow(form_);
-            game::DragEnded(form_, true);
+            game::DragOverBareWindow(*form_.chart);
+            form_.chart->Image1[Roll(kElementCount)]->dragPassed(platform::DragState::Over);
+            game::DropOnBareWindow(*form_.chart);
+            game::DragEnded(*form_.chart, true);
             return QStringLiteral("drop on bare window");
         }
         if (pick < 58 && Running()) {
-            game::DragOverBareWindow(form_);
-            game::DragEnded(form_, false);
+            game::DragOverBareWindow(*form_.chart);
+            game::DragEnded(*form_.chart, false);
             return QStringLiteral("drag released over a label");
         }
         if (pick < 70) {
             const int cell = Roll(kElementCount);
-            form_.Image1[cell]->onMouseMove();
+            form_.chart->Image1[cell]->mouseMoved();
             if (Roll(3) == 0)
-                form_.Surface->onMouseMove();
+                form_.chart->Surface->mouseMoved();
             return QStringLiteral("pointer moves");
         }
         if (pick < 74) {
             if (Roll(5) == 0) {
-                explore::RevealAll(form_);
+                explore::RevealAll(*form_.chart);
                 return QStringLiteral("show all");
             }
             const int group = Roll(catalogue::kGroupCount);
-            explore::RevealGroup(form_, catalogue::Group(group));
+            explore::RevealGroup(*form_.chart, catalogue::Group(group));
             return QStringLiteral("reveal %1").arg(group);
         }
         if (pick < 76) {
-            explore::ClickAlkalineLabel(form_);
+            explore::ClickAlkalineLabel(*form_.chart);
             return QStringLiteral("alkaline label click");
         }
         if (pick < 90) {
             const int ticks = Roll(10) == 0 ? Roll(4000) : Roll(20);
             for (int t = 0; t < ticks; ++t)
-                game::Tick(form_);
+                game::Tick(*form_.chart);
             return QStringLiteral("%1 ticks").arg(ticks);
         }
         if (Running()) {
-            const int mode = game::ActiveMode(form_);
+            const int mode = game::ActiveMode(*form_.chart);
             const QString name = kNames[Roll(int(kNames.size()))];
             testsupport::Dialogs().answers = {name};
             if (name == QLatin1String("Name"))
                 nameTyped_[mode] = true;
-            for (int guard = 0; guard < kElementCount && form_.PlacedCount < kElementCount; ++guard)
-                game::DropOnCell(form_, form_.CurrentElement);
+            for (int guard = 0; guard < kElementCount && form_.chart->PlacedCount < kElementCount; ++guard)
+                testsupport::DropOn(form_, form_.chart->CurrentElement);
             return QStringLiteral("complete game of mode %1 as '%2'").arg(mode).arg(name.left(20));
         }
         return QStringLiteral("nothing");
@@ -101,8 +102,8 @@ public:
 
 private:
     int Roll(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
-    bool Running() const { return game::ActiveMode(form_) != game::kNoMode && form_.PlacedCount < kElementCount
-                                  && form_.imgHolder->shown(); }
+    bool Running() const { return game::ActiveMode(*form_.chart) != game::kNoMode && form_.chart->PlacedCount < kElementCount
+                                  && form_.chart->imgHolder->shown(); }
 
     frmMain& form_;
     std::mt19937_64 rng_;
@@ -112,8 +113,8 @@ private:
 // The time of a row as minutes * 100 + seconds, or -1 when its texts are not a time.
 long long RowTime(const frmMain& form, int rank, int mode)
 {
-    const QString minutes = form.MinLabel(rank, mode)->caption();
-    const QString seconds = form.SecLabel(rank, mode)->caption();
+    const QString minutes = form.chart->MinLabel(rank, mode)->caption();
+    const QString seconds = form.chart->SecLabel(rank, mode)->caption();
     if (!kMinutes.match(minutes).hasMatch() || !kRowSeconds.match(seconds).hasMatch())
         return -1;
     return minutes.toLongLong() * 100 + seconds.mid(1).toLongLong();
@@ -125,7 +126,7 @@ QString Check(const frmMain& form, const Player& player)
     for (int k = 0; k < 4; ++k) {
         int shown = 0;
         for (int rank = 1; rank <= 9; ++rank)
-            shown += form.NameLabel(rank, k)->shown() + form.MinLabel(rank, k)->shown() + form.SecLabel(rank, k)->shown();
+            shown += form.chart->NameLabel(rank, k)->shown() + form.chart->MinLabel(rank, k)->shown() + form.chart->SecLabel(rank, k)->shown();
         if (shown != 0 && shown != 27)
             return QStringLiteral("column %1 partly shown").arg(k);
         columns += shown == 27;
@@ -133,16 +134,16 @@ QString Check(const frmMain& form, const Player& player)
     if (columns > 1)
         return QStringLiteral("%1 score columns shown").arg(columns);
 
-    const int mode = game::ActiveMode(form);
-    if (mode != game::kNoMode && form.PlacedCount < kElementCount) {
-        const catalogue::PictureStore& store = mode >= 2 ? form.frmHold2 : form.frmHold;
-        if (store.PendingCount() != kElementCount - form.PlacedCount)
-            return QStringLiteral("%1 pending with %2 placed").arg(store.PendingCount()).arg(form.PlacedCount);
-        if (!store.Pending(form.CurrentElement))
-            return QStringLiteral("offered element %1 is not pending").arg(form.CurrentElement);
-        if (!form.imgHolder->shown())
+    const int mode = game::ActiveMode(*form.chart);
+    if (mode != game::kNoMode && form.chart->PlacedCount < kElementCount) {
+        const catalogue::PictureStore& store = mode >= 2 ? form.chart->frmHold2 : form.chart->frmHold;
+        if (store.PendingCount() != kElementCount - form.chart->PlacedCount)
+            return QStringLiteral("%1 pending with %2 placed").arg(store.PendingCount()).arg(form.chart->PlacedCount);
+        if (!store.Pending(form.chart->CurrentElement))
+            return QStringLiteral("offered element %1 is not pending").arg(form.chart->CurrentElement);
+        if (!form.chart->imgHolder->shown())
             return QStringLiteral("holder hidden during a game");
-        if (!form.Timer1->enabled())
+        if (!form.chart->Timer1->enabled())
             return QStringLiteral("clock stopped during a game");
     }
 
@@ -151,7 +152,7 @@ QString Check(const frmMain& form, const Player& player)
             continue;
         long long previous = -1;
         for (int rank = 1; rank <= 9; ++rank) {
-            if (form.NameLabel(rank, k)->caption() == QLatin1String("Name"))
+            if (form.chart->NameLabel(rank, k)->caption() == QLatin1String("Name"))
                 continue;
             const long long time = RowTime(form, rank, k);
             if (time < 0)
@@ -161,8 +162,8 @@ QString Check(const frmMain& form, const Player& player)
             previous = time;
         }
     }
-    if (!kMinutes.match(form.lblMin->caption()).hasMatch() || !kSeconds.match(form.lblSec->caption()).hasMatch())
-        return QStringLiteral("clock shows %1:%2").arg(form.lblMin->caption(), form.lblSec->caption());
+    if (!kMinutes.match(form.chart->lblMin->caption()).hasMatch() || !kSeconds.match(form.chart->lblSec->caption()).hasMatch())
+        return QStringLiteral("clock shows %1:%2").arg(form.chart->lblMin->caption(), form.chart->lblSec->caption());
     return {};
 }
 
@@ -184,8 +185,8 @@ void RandomPlayTest::twentyThousandEvents()
           (unsigned long long)seed);
     testsupport::ResetScores();
     testsupport::Dialogs() = {};
-    platform::SeedRandom(seed);
-    platform::FreezeClockForRandom(true); // draws follow the seed alone
+    platform::testing::SeedRandom(seed);
+    platform::testing::FreezeClockForRandom(true); // draws follow the seed alone
     auto form = testsupport::LoadedWindow();
     Player player(*form, seed);
     QStringList recent;
@@ -198,7 +199,7 @@ void RandomPlayTest::twentyThousandEvents()
             QFAIL(qPrintable(QStringLiteral("seed %1, event %2: %3 after: %4")
                                  .arg(seed).arg(n).arg(fault, recent.join(QStringLiteral(" | ")))));
     }
-    platform::FreezeClockForRandom(false);
+    platform::testing::FreezeClockForRandom(false);
     // The run must have reached the parts that matter: finished games and names asked for.
     qInfo("games completed: %d, names asked: %d", int(testsupport::Dialogs().messages.size()),
           int(testsupport::Dialogs().prompts.size()));

@@ -1,4 +1,5 @@
 // High scores: time values and ranking, name entry, the score files and how they survive damage.
+#include "scores/testing.h"
 #include "testsupport.h"
 
 #include "game/game.h"
@@ -53,26 +54,26 @@ QStringList Column(const frmMain& form, int mode)
 {
     QStringList texts;
     for (int rank = 1; rank <= 9; ++rank)
-        texts << form.NameLabel(rank, mode)->caption() + QLatin1Char('|') + form.MinLabel(rank, mode)->caption()
-                     + QLatin1Char('|') + form.SecLabel(rank, mode)->caption();
+        texts << form.chart->NameLabel(rank, mode)->caption() + QLatin1Char('|') + form.chart->MinLabel(rank, mode)->caption()
+                     + QLatin1Char('|') + form.chart->SecLabel(rank, mode)->caption();
     return texts;
 }
 void SetColumn(frmMain& form, int mode, const Table& table)
 {
     for (int rank = 1; rank <= 9; ++rank) {
-        form.NameLabel(rank, mode)->setCaption(table[rank - 1].name);
-        form.MinLabel(rank, mode)->setCaption(table[rank - 1].minutes);
-        form.SecLabel(rank, mode)->setCaption(table[rank - 1].seconds);
+        form.chart->NameLabel(rank, mode)->setCaption(table[rank - 1].name);
+        form.chart->MinLabel(rank, mode)->setCaption(table[rank - 1].minutes);
+        form.chart->SecLabel(rank, mode)->setCaption(table[rank - 1].seconds);
     }
 }
 
 // A game of the mode that has just been completed in the given time.
 void Finished(frmMain& form, int mode, const QString& minutes, const QString& seconds)
 {
-    game::StartGame(form, mode);
-    form.Timer1->setEnabled(false);
-    form.lblMin->setCaption(minutes);
-    form.lblSec->setCaption(seconds);
+    game::StartGame(*form.chart, mode);
+    form.chart->Timer1->setEnabled(false);
+    form.chart->lblMin->setCaption(minutes);
+    form.chart->lblSec->setCaption(seconds);
 }
 
 QString SharedFile(int mode) { return testsupport::ScoreFolder() + QLatin1Char('/') + scores::FileName(mode); }
@@ -184,14 +185,14 @@ void ScoresTest::init()
 {
     testsupport::ResetScores();
     testsupport::Dialogs() = {};
-    scores::UseScoreFolder(testsupport::ScoreFolder());
+    scores::testing::UseScoreFolder(testsupport::ScoreFolder());
 }
 
 void ScoresTest::cleanup()
 {
     platform::FailWritesBeforeRename(false);
-    scores::UseScoreFolder(testsupport::ScoreFolder());
-    scores::UseLockWait(scores::kLockWait);
+    scores::testing::UseScoreFolder(testsupport::ScoreFolder());
+    scores::testing::UseLockWait(scores::kLockWait);
 }
 
 void ScoresTest::timeValue_data()
@@ -354,13 +355,13 @@ void ScoresTest::nameEntry()
     Finished(*form, 2, QStringLiteral("03"), QStringLiteral("07"));
     testsupport::Dialogs().answers = {answer};
 
-    scores::EnterHighScore(*form);
+    testsupport::EnterHighScore(*form);
 
     QCOMPARE(testsupport::Dialogs().prompts, QStringList{QStringLiteral("Enter your name.")});
     QCOMPARE(testsupport::Dialogs().titles, QStringList{QStringLiteral("High Score")});
     const QStringList expected = Texts(T({"Ann|02|:00", name + "|03|:07", "Bob|04|:00"}));
     QCOMPARE(Column(*form, 2), expected);
-    QCOMPARE(form->NameLabel(2, 2)->textFormat(), Qt::PlainText);
+    QCOMPARE(form->chart->NameLabel(2, 2)->textFormat(), Qt::PlainText);
     // The new row is on disk at once, as the column shows it.
     auto next = testsupport::LoadedWindow();
     QCOMPARE(Column(*next, 2), expected);
@@ -375,7 +376,7 @@ void ScoresTest::noPlaceAsksNothing()
     SetColumn(*form, 0, T(fast));
     Finished(*form, 0, QStringLiteral("00"), QStringLiteral("10"));
 
-    scores::EnterHighScore(*form);
+    testsupport::EnterHighScore(*form);
 
     QCOMPARE(testsupport::Dialogs().prompts, QStringList{});
     QCOMPARE(Column(*form, 0), Texts(T(fast)));
@@ -390,7 +391,7 @@ void ScoresTest::emptyTimesFilledInEveryTable()
     Finished(*form, 0, QStringLiteral("03"), QStringLiteral("07"));
     testsupport::Dialogs().answers = {QStringLiteral("Dee")};
 
-    scores::EnterHighScore(*form);
+    testsupport::EnterHighScore(*form);
 
     QCOMPARE(Column(*form, 0), Texts(T({"Dee|03|:07"})));
     QCOMPARE(Column(*form, 1), Texts(T({})));
@@ -401,10 +402,10 @@ void ScoresTest::emptyTimesFilledInEveryTable()
 void ScoresTest::withoutGameOnlyTimesAreFilled()
 {
     auto form = testsupport::LoadedWindow();
-    game::ClearBoard(*form);
-    QCOMPARE(game::ActiveMode(*form), game::kNoMode);
+    game::ClearBoard(*form->chart);
+    QCOMPARE(game::ActiveMode(*form->chart), game::kNoMode);
 
-    scores::EnterHighScore(*form);
+    testsupport::EnterHighScore(*form);
 
     QCOMPARE(testsupport::Dialogs().prompts, QStringList{});
     for (int mode = 0; mode < 4; ++mode)
@@ -416,19 +417,19 @@ void ScoresTest::veryLongNameKeepsLayoutAndFile()
     auto form = testsupport::LoadedWindow();
     QList<QRect> before;
     for (int rank = 1; rank <= 9; ++rank)
-        before << form->NameLabel(rank, 1)->geometry() << form->MinLabel(rank, 1)->geometry();
+        before << form->chart->NameLabel(rank, 1)->geometry() << form->chart->MinLabel(rank, 1)->geometry();
     Finished(*form, 1, QStringLiteral("03"), QStringLiteral("07"));
     const QString name = QStringLiteral("Bartholomew ").repeated(10000);
     testsupport::Dialogs().answers = {name};
 
-    scores::EnterHighScore(*form);
+    testsupport::EnterHighScore(*form);
 
     QList<QRect> after;
     for (int rank = 1; rank <= 9; ++rank)
-        after << form->NameLabel(rank, 1)->geometry() << form->MinLabel(rank, 1)->geometry();
+        after << form->chart->NameLabel(rank, 1)->geometry() << form->chart->MinLabel(rank, 1)->geometry();
     QCOMPARE(after, before);
-    QVERIFY(!form->NameLabel(1, 1)->wordWrap());
-    const QString shown = form->NameLabel(1, 1)->caption();
+    QVERIFY(!form->chart->NameLabel(1, 1)->wordWrap());
+    const QString shown = form->chart->NameLabel(1, 1)->caption();
     QCOMPARE(shown, name.left(scores::kMaxLineBytes));
     auto next = testsupport::LoadedWindow();
     QCOMPARE(Column(*next, 1), Column(*form, 1));
@@ -437,7 +438,7 @@ void ScoresTest::veryLongNameKeepsLayoutAndFile()
 void ScoresTest::firstRunWritesFourVacantFiles()
 {
     auto form = testsupport::LoadedWindow();
-    scores::SaveAllTables(*form);
+    testsupport::SaveAllTables(*form);
     const QByteArray vacant = QByteArray("Name\r\n\r\n\r\n").repeated(9);
     const QStringList names{"br549.txt", "br548.txt", "br547.txt", "br546.txt"};
     for (int mode = 0; mode < 4; ++mode) {
@@ -452,12 +453,12 @@ void ScoresTest::firstGameFileByteForByte()
     auto form = testsupport::LoadedWindow();
     Finished(*form, 1, QStringLiteral("03"), QStringLiteral("07"));
     testsupport::Dialogs().answers = {QStringLiteral("Ann")};
-    scores::EnterHighScore(*form);
+    testsupport::EnterHighScore(*form);
     const QByteArray expected = QByteArray("Ann\r\n03\r\n:07\r\n") + QByteArray("Name\r\n00\r\n:00\r\n").repeated(8);
     QCOMPARE(Bytes(SharedFile(1)), expected);
 
     // Saving over whole files keeps no copies of them.
-    scores::SaveAllTables(*form);
+    testsupport::SaveAllTables(*form);
     QCOMPARE(Bytes(SharedFile(1)), expected);
     QCOMPARE(QDir(testsupport::ScoreFolder()).entryList(QDir::Files).size(), 4);
 }
@@ -501,11 +502,11 @@ void ScoresTest::eachRankReadsItsOwnLines()
         lines << QStringLiteral("L%1").arg(line);
     Write(SharedFile(3), CrLf(lines));
     auto form = testsupport::LoadedWindow();
-    QCOMPARE(form->SecLabel(7, 3)->caption(), QStringLiteral("L21"));
+    QCOMPARE(form->chart->SecLabel(7, 3)->caption(), QStringLiteral("L21"));
     for (int rank = 1; rank <= 9; ++rank) {
-        QCOMPARE(form->NameLabel(rank, 3)->caption(), lines[3 * rank - 3]);
-        QCOMPARE(form->MinLabel(rank, 3)->caption(), lines[3 * rank - 2]);
-        QCOMPARE(form->SecLabel(rank, 3)->caption(), lines[3 * rank - 1]);
+        QCOMPARE(form->chart->NameLabel(rank, 3)->caption(), lines[3 * rank - 3]);
+        QCOMPARE(form->chart->MinLabel(rank, 3)->caption(), lines[3 * rank - 2]);
+        QCOMPARE(form->chart->SecLabel(rank, 3)->caption(), lines[3 * rank - 1]);
     }
     for (int mode = 0; mode < 3; ++mode)
         QCOMPARE(Column(*form, mode), kInitialColumn);
@@ -542,13 +543,13 @@ void ScoresTest::roundTrip()
     edited[4] = {name, minutes, seconds};
     for (int mode = 0; mode < 4; ++mode)
         SetColumn(*form, mode, mode == 3 ? edited : table);
-    scores::SaveAllTables(*form);
+    testsupport::SaveAllTables(*form);
 
     auto next = testsupport::LoadedWindow();
     QCOMPARE(Column(*next, 3), Texts(edited));
     QCOMPARE(Column(*next, 0), Texts(table));
-    QCOMPARE(next->NameLabel(5, 3)->textFormat(), Qt::PlainText);
-    QCOMPARE(next->NameLabel(5, 3)->text(), name);
+    QCOMPARE(next->chart->NameLabel(5, 3)->textFormat(), Qt::PlainText);
+    QCOMPARE(next->chart->NameLabel(5, 3)->text(), name);
 }
 
 void ScoresTest::encodings_data()
@@ -579,9 +580,9 @@ void ScoresTest::encodings()
     QFETCH(QByteArray, written);
     Write(SharedFile(0), bytes);
     auto form = testsupport::LoadedWindow();
-    QCOMPARE(form->NameLabel(1, 0)->caption(), name);
-    QCOMPARE(form->MinLabel(9, 0)->caption(), QStringLiteral("00"));
-    scores::SaveAllTables(*form);
+    QCOMPARE(form->chart->NameLabel(1, 0)->caption(), name);
+    QCOMPARE(form->chart->MinLabel(9, 0)->caption(), QStringLiteral("00"));
+    testsupport::SaveAllTables(*form);
     QCOMPARE(Bytes(SharedFile(0)).split('\r').first(), written);
 }
 
@@ -641,7 +642,7 @@ void ScoresTest::damagedFile()
 
     // The save keeps the old bytes beside the new file.
     SetColumn(*form, 0, T({"New|02|:00"}));
-    scores::SaveAllTables(*form);
+    testsupport::SaveAllTables(*form);
     QFile::setPermissions(SharedFile(0) + ".bad", QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QCOMPARE(Bytes(SharedFile(0) + ".bad"), bytes);
     QCOMPARE(Bytes(SharedFile(0)), FileOf(T({"New|02|:00"})));
@@ -664,7 +665,7 @@ void ScoresTest::interruptedSaveKeepsOldFiles()
     // Neither the shared nor the per-user folder takes the files; that is said on standard error.
     QTest::ignoreMessage(QtWarningMsg, kFallbackMessage);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the high scores")));
-    scores::SaveAllTables(*form);
+    testsupport::SaveAllTables(*form);
 
     QMap<QString, QByteArray> after;
     for (const QString& name : QDir(testsupport::ScoreFolder()).entryList(QDir::Files | QDir::Hidden))
@@ -695,7 +696,7 @@ void ScoresTest::symlinks()
     auto form = testsupport::LoadedWindow();
     QCOMPARE(Column(*form, 0), kInitialColumn);
     SetColumn(*form, 0, T({"Ann|03|:07"}));
-    scores::SaveAllTables(*form);
+    testsupport::SaveAllTables(*form);
 
     QCOMPARE(Bytes(target), targetBytes);
     QVERIFY(!QFileInfo(SharedFile(0)).isSymLink());
@@ -713,7 +714,7 @@ void ScoresTest::recordSurvivesRunWithoutUnload()
     auto form = testsupport::LoadedWindow();
     Finished(*form, 3, QStringLiteral("05"), QStringLiteral("00"));
     testsupport::Dialogs().answers = {QStringLiteral("Ann")};
-    scores::EnterHighScore(*form);
+    testsupport::EnterHighScore(*form);
     form.reset(); // the run ends here: no unload, no save at exit
 
     auto next = testsupport::LoadedWindow();
@@ -726,15 +727,15 @@ void ScoresTest::unwritableSharedFolderFallsBackToPerUserFolder()
     const QString blocker = testsupport::TestHome() + QStringLiteral("/blocker");
     Write(blocker, "not a folder");
     const QString shared = blocker + QStringLiteral("/scores");
-    scores::UseScoreFolder(shared);
+    scores::testing::UseScoreFolder(shared);
     QTest::failOnWarning(kFallbackMessage); // beyond the one expected below
 
     QTest::ignoreMessage(QtWarningMsg, kFallbackMessage);
     auto form = testsupport::LoadedWindow();
     Finished(*form, 1, QStringLiteral("03"), QStringLiteral("07"));
     testsupport::Dialogs().answers = {QStringLiteral("Ann")};
-    scores::EnterHighScore(*form);
-    scores::SaveAllTables(*form);
+    testsupport::EnterHighScore(*form);
+    testsupport::SaveAllTables(*form);
     const QByteArray expected = FileOf(T({"Ann|03|:07"}));
     QCOMPARE(Bytes(PerUserFile(1)), expected);
     QVERIFY(QFile::exists(PerUserFile(0)));
@@ -746,21 +747,21 @@ void ScoresTest::unwritableSharedFolderFallsBackToPerUserFolder()
     // Once the shared folder can be made, its missing files are read from the per-user folder
     // and the tables move there.
     QVERIFY(QFile::remove(blocker));
-    scores::UseScoreFolder(shared);
+    scores::testing::UseScoreFolder(shared);
     auto moved = testsupport::LoadedWindow();
     QCOMPARE(Column(*moved, 1), Texts(T({"Ann|03|:07"})));
-    scores::SaveAllTables(*moved);
+    testsupport::SaveAllTables(*moved);
     QCOMPARE(Bytes(shared + QStringLiteral("/br548.txt")), expected);
 }
 
 void ScoresTest::missingSharedFolderIsCreated()
 {
     const QString shared = testsupport::ScoreFolder() + QStringLiteral("/games/velmor08");
-    scores::UseScoreFolder(shared);
+    scores::testing::UseScoreFolder(shared);
     QTest::failOnWarning(kFallbackMessage);
     auto form = testsupport::LoadedWindow();
     QVERIFY(QFileInfo(shared).isDir());
-    scores::SaveAllTables(*form);
+    testsupport::SaveAllTables(*form);
     QCOMPARE(QDir(shared).entryList(QDir::Files).size(), 4);
     QVERIFY(!QFile::exists(PerUserFile(0)));
 }
@@ -816,29 +817,29 @@ void ScoresTest::gameOpenedEarlierKeepsTheOtherGamesRecord()
 
     Finished(*second, 1, QStringLiteral("03"), QStringLiteral("00"));
     testsupport::Dialogs().answers = {QStringLiteral("Bea")};
-    scores::EnterHighScore(*second);
+    testsupport::EnterHighScore(*second);
     // The other game also puts a new row into the mode-0 file.
     Write(SharedFile(0), FileOf(T({"Old|05|:00", "Other|06|:00"})));
-    scores::SaveAllTables(*second);
+    testsupport::SaveAllTables(*second);
 
     // The first game sees the record when it ranks its own time, and asks accordingly.
     Finished(*first, 1, QStringLiteral("02"), QStringLiteral("00"));
     testsupport::Dialogs().answers = {QStringLiteral("Al")};
-    scores::EnterHighScore(*first);
+    testsupport::EnterHighScore(*first);
     QCOMPARE(testsupport::Dialogs().prompts, (QStringList{"Enter your Name.", "Enter your name."}));
     QCOMPARE(Column(*first, 1), Texts(T({"Al|02|:00", "Bea|03|:00"})));
-    scores::SaveAllTables(*first);
+    testsupport::SaveAllTables(*first);
     QCOMPARE(Bytes(SharedFile(1)), FileOf(T({"Al|02|:00", "Bea|03|:00"})));
     QCOMPARE(Bytes(SharedFile(0)), FileOf(T({"Old|05|:00", "Other|06|:00"})));
 
     // The second game, closed again later, has nothing new to write.
-    scores::SaveAllTables(*second);
+    testsupport::SaveAllTables(*second);
     QCOMPARE(Bytes(SharedFile(1)), FileOf(T({"Al|02|:00", "Bea|03|:00"})));
 }
 
 void ScoresTest::lockedFolderKeepsTheRecordInThePerUserFolder()
 {
-    scores::UseLockWait(std::chrono::milliseconds(200));
+    scores::testing::UseLockWait(std::chrono::milliseconds(200));
     auto form = testsupport::LoadedWindow();
     Finished(*form, 1, QStringLiteral("03"), QStringLiteral("07"));
     testsupport::Dialogs().answers = {QStringLiteral("Ann")};
@@ -847,12 +848,12 @@ void ScoresTest::lockedFolderKeepsTheRecordInThePerUserFolder()
         const platform::FolderLock otherGame(testsupport::ScoreFolder(), std::chrono::milliseconds(0));
         QVERIFY(otherGame.held());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("another game kept the score folder .* locked")));
-        scores::EnterHighScore(*form);
+        testsupport::EnterHighScore(*form);
         QCOMPARE(Bytes(PerUserFile(1)), expected);
         QVERIFY(!QFile::exists(SharedFile(1)));
     }
     // Once the lock is free, the exit brings the record to the shared folder.
-    scores::SaveAllTables(*form);
+    testsupport::SaveAllTables(*form);
     QCOMPARE(Bytes(SharedFile(1)), expected);
 }
 
@@ -865,9 +866,9 @@ void ScoresTest::scoreFileThatIsAFolderIsNamed()
     auto form = testsupport::LoadedWindow();
     Finished(*form, 1, QStringLiteral("03"), QStringLiteral("07"));
     testsupport::Dialogs().answers = {QStringLiteral("Ann")};
-    scores::EnterHighScore(*form);
+    testsupport::EnterHighScore(*form);
     QCOMPARE(Bytes(PerUserFile(1)), FileOf(T({"Ann|03|:07"})));
-    scores::SaveAllTables(*form);
+    testsupport::SaveAllTables(*form);
     QVERIFY(QFileInfo(SharedFile(1)).isDir());
     QCOMPARE(Bytes(SharedFile(0)), FileOf(T({})));
 }

@@ -110,12 +110,12 @@ void ShellTest::labels()
     QFETCH(bool, shown);
     auto form = testsupport::LoadedWindow();
     const std::map<QString, Label*> labels = {
-        {"lblTime", form->lblTime}, {"lblMin", form->lblMin}, {"lblColon", form->lblColon}, {"lblSec", form->lblSec},
-        {"lblElementHeading", form->lblElementHeading}, {"lblAtomicnum", form->lblAtomicnum},
-        {"lblMeltingHeading", form->lblMeltingHeading}, {"lblName", form->lblName}, {"lblNumber", form->lblNumber},
-        {"lblBoiling", form->lblBoiling}, {"lblAlkali", form->lblAlkali}, {"lblTransition", form->lblTransition},
-        {"lblNobel", form->lblNobel}, {"lblLanthanide", form->lblLanthanide}, {"lblMetals", form->lblMetals},
-        {"lblRareEarth", form->lblRareEarth}};
+        {"lblTime", form->chart->lblTime}, {"lblMin", form->chart->lblMin}, {"lblColon", form->chart->lblColon}, {"lblSec", form->chart->lblSec},
+        {"lblElementHeading", form->chart->lblElementHeading}, {"lblAtomicnum", form->chart->lblAtomicnum},
+        {"lblMeltingHeading", form->chart->lblMeltingHeading}, {"lblName", form->chart->lblName}, {"lblNumber", form->chart->lblNumber},
+        {"lblBoiling", form->chart->lblBoiling}, {"lblAlkali", form->chart->lblAlkali}, {"lblTransition", form->chart->lblTransition},
+        {"lblNobel", form->chart->lblNobel}, {"lblLanthanide", form->chart->lblLanthanide}, {"lblMetals", form->chart->lblMetals},
+        {"lblRareEarth", form->chart->lblRareEarth}};
     Label* label = labels.at(name);
     QCOMPARE(label->pos(), rect.topLeft());
     if (rect.width() >= 0)
@@ -130,28 +130,28 @@ void ShellTest::labels()
     QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), align);
     QCOMPARE(label->textFormat(), Qt::PlainText);
     QCOMPARE(label->shown(), shown);
-    QCOMPARE(label->parentWidget(), form->Surface);
+    QCOMPARE(label->parentWidget(), form->chart->Surface);
 }
 
 void ShellTest::boardHolderAndBlankPicture()
 {
     auto form = testsupport::LoadedWindow();
-    QCOMPARE(form->Image1[0]->geometry(), QRect(24, 48, 35, 44));
-    QCOMPARE(form->Image1[1]->geometry(), QRect(568, 48, 33, 44));
-    QCOMPARE(form->Image1[108]->geometry(), QRect(280, 336, 36, 46));
-    QCOMPARE(form->imgHolder->pos(), QPoint(288, 88));
-    QVERIFY(!form->imgHolder->shown());
-    QCOMPARE(form->Image2->geometry(), QRect(8, 488, 81, 33));
-    QVERIFY(!form->Image2->shown());
-    QVERIFY(form->Image2->picture().isNull());
+    QCOMPARE(form->chart->Image1[0]->geometry(), QRect(24, 48, 35, 44));
+    QCOMPARE(form->chart->Image1[1]->geometry(), QRect(568, 48, 33, 44));
+    QCOMPARE(form->chart->Image1[108]->geometry(), QRect(280, 336, 36, 46));
+    QCOMPARE(form->chart->imgHolder->pos(), QPoint(288, 88));
+    QVERIFY(!form->chart->imgHolder->shown());
+    QCOMPARE(form->chart->Image2->geometry(), QRect(8, 488, 81, 33));
+    QVERIFY(!form->chart->Image2->shown());
+    QVERIFY(form->chart->Image2->picture().isNull());
     // The holder takes the size of its tile plus the border.
-    game::StartGame(*form, 0);
-    QCOMPARE(form->imgHolder->size(), form->imgHolder->picture().deviceIndependentSize().toSize() + QSize(4, 4));
+    game::StartGame(*form->chart, 0);
+    QCOMPARE(form->chart->imgHolder->size(), form->chart->imgHolder->picture().deviceIndependentSize().toSize() + QSize(4, 4));
     // Every cell's inside is exactly its own tile.
     for (int i = 0; i < catalogue::kElementCount; ++i)
-        QCOMPARE(form->Image1[i]->size() - QSize(4, 4), form->frmHold.Picture(i).deviceIndependentSize().toSize());
+        QCOMPARE(form->chart->Image1[i]->size() - QSize(4, 4), form->chart->frmHold.Picture(i).deviceIndependentSize().toSize());
     // The background is the menu-text colour.
-    QCOMPARE(form->Surface->palette().color(QPalette::Window),
+    QCOMPARE(form->chart->Surface->palette().color(QPalette::Window),
              QApplication::palette("QMenu").color(QPalette::Active, QPalette::WindowText));
 }
 
@@ -160,12 +160,12 @@ void ShellTest::designSizeShowsEveryControlWhole()
     frmMain form; // as created, before the load applies a placement
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.Surface->width(), 795);
+    QCOMPARE(form.chart->Surface->width(), 795);
     // Every cell whole; the actinide legend's box reaches under the status bar by design.
-    for (const PictureBox* cell : form.Image1)
-        QVERIFY(form.Surface->rect().contains(cell->geometry()));
-    QVERIFY(form.Surface->rect().contains(form.lblNinthSec[0]->geometry()));
-    QVERIFY(form.Surface->rect().contains(form.lblBoiling->geometry()));
+    for (const PictureBox* cell : form.chart->Image1)
+        QVERIFY(form.chart->Surface->rect().contains(cell->geometry()));
+    QVERIFY(form.chart->Surface->rect().contains(form.chart->lblNinthSec[0]->geometry()));
+    QVERIFY(form.chart->Surface->rect().contains(form.chart->lblBoiling->geometry()));
     QCOMPARE(form.sbStatusBar->width(), form.width());
 }
 
@@ -175,19 +175,19 @@ void ShellTest::scoreColumnsShareTheirRectangles()
     for (int rank = 1; rank <= 9; ++rank) {
         const int top = (120 + 480 * (rank - 1)) / 15;
         for (int k = 0; k < 4; ++k) {
-            QCOMPARE(form->NameLabel(rank, k)->geometry(), QRect(608, top, 113, 25));
-            QCOMPARE(form->MinLabel(rank, k)->geometry(), QRect(728, top, 25, 25));
-            QCOMPARE(form->SecLabel(rank, k)->geometry(), QRect(752, top, 25, 25));
-            QCOMPARE(form->NameLabel(rank, k)->caption(), QStringLiteral("Name"));
-            QCOMPARE(form->MinLabel(rank, k)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-            QCOMPARE(form->SecLabel(rank, k)->font().pointSizeF(), 9.75);
-            QCOMPARE(form->NameLabel(rank, k)->palette().color(QPalette::WindowText), kPurple);
-            QVERIFY(!form->NameLabel(rank, k)->shown());
+            QCOMPARE(form->chart->NameLabel(rank, k)->geometry(), QRect(608, top, 113, 25));
+            QCOMPARE(form->chart->MinLabel(rank, k)->geometry(), QRect(728, top, 25, 25));
+            QCOMPARE(form->chart->SecLabel(rank, k)->geometry(), QRect(752, top, 25, 25));
+            QCOMPARE(form->chart->NameLabel(rank, k)->caption(), QStringLiteral("Name"));
+            QCOMPARE(form->chart->MinLabel(rank, k)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+            QCOMPARE(form->chart->SecLabel(rank, k)->font().pointSizeF(), 9.75);
+            QCOMPARE(form->chart->NameLabel(rank, k)->palette().color(QPalette::WindowText), kPurple);
+            QVERIFY(!form->chart->NameLabel(rank, k)->shown());
         }
     }
-    QCOMPARE(form->lblFirstName[2], form->NameLabel(1, 2));
-    QCOMPARE(form->lblSeventhSec[1], form->SecLabel(7, 1));
-    QCOMPARE(form->lblNinthMin[3], form->MinLabel(9, 3));
+    QCOMPARE(form->chart->lblFirstName[2], form->chart->NameLabel(1, 2));
+    QCOMPARE(form->chart->lblSeventhSec[1], form->chart->SecLabel(7, 1));
+    QCOMPARE(form->chart->lblNinthMin[3], form->chart->MinLabel(9, 3));
 }
 
 void ShellTest::menus()
@@ -223,14 +223,14 @@ void ShellTest::unavailableItemsCannotBeChosen()
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
-    QCOMPARE(game::ActiveMode(*form), game::kNoMode);
+    QCOMPARE(game::ActiveMode(*form->chart), game::kNoMode);
     for (QAction* item : {form->mnuPlay, form->mnuWONumber, form->mnuPlayAtomic, form->mnuAlkali, form->mnuActinide}) {
         item->trigger();
-        QCOMPARE(game::ActiveMode(*form), game::kNoMode);
-        QVERIFY(!form->lblAlkali->shown() && !form->lblActinide->shown());
+        QCOMPARE(game::ActiveMode(*form->chart), game::kNoMode);
+        QVERIFY(!form->chart->lblAlkali->shown() && !form->chart->lblActinide->shown());
     }
     form->mnuPlayCommon->trigger();
-    QCOMPARE(game::ActiveMode(*form), 1);
+    QCOMPARE(game::ActiveMode(*form->chart), 1);
 }
 
 void ShellTest::statusBarFollowsTheWindowAndNothingElseMoves()
@@ -241,14 +241,14 @@ void ShellTest::statusBarFollowsTheWindowAndNothingElseMoves()
     QCOMPARE(form->sbStatusBar->text(), QStringLiteral("Status"));
     QCOMPARE(form->sbStatusBar->dateText(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     QVERIFY(!form->sbStatusBar->timeText().isEmpty());
-    const QRect hydrogen = form->Image1[0]->geometry();
-    const QRect name = form->lblFirstName[0]->geometry();
+    const QRect hydrogen = form->chart->Image1[0]->geometry();
+    const QRect name = form->chart->lblFirstName[0]->geometry();
     for (QSize size : {QSize(300, 250), QSize(1000, 700)}) {
         form->resize(size);
         QTRY_COMPARE(form->sbStatusBar->width(), size.width());
         QCOMPARE(form->sbStatusBar->geometry().bottom(), size.height() - 1);
-        QCOMPARE(form->Image1[0]->geometry(), hydrogen);
-        QCOMPARE(form->lblFirstName[0]->geometry(), name);
+        QCOMPARE(form->chart->Image1[0]->geometry(), hydrogen);
+        QCOMPARE(form->chart->lblFirstName[0]->geometry(), name);
     }
 }
 
@@ -258,16 +258,16 @@ void ShellTest::firstRunLoad()
     QCOMPARE(form->pos(), QPoint(67, 67));       // 1000 units
     QCOMPARE(form->size(), QSize(433, 433));     // 6500 units
     for (int i = 0; i < catalogue::kElementCount; ++i)
-        QCOMPARE(form->Image1[i]->picture().cacheKey(), form->frmHold.Picture(i).cacheKey());
-    QVERIFY(form->frmHold.isOpen() && form->frmHold2.isOpen());
-    QVERIFY(!form->imgHolder->shown());
-    QCOMPARE(game::ActiveMode(*form), game::kNoMode);
-    QVERIFY(!form->Timer1->enabled());
-    QCOMPARE(form->lblName->caption(), QString());
-    QCOMPARE(form->lblAtomicMass->caption(), QString());
-    QCOMPARE(form->lblMelting->caption(), QString());
-    QCOMPARE(form->lblBoiling->caption(), QString());
-    QCOMPARE(form->lblNumber->caption(), QStringLiteral("Atomic Number"));
+        QCOMPARE(form->chart->Image1[i]->picture().cacheKey(), form->chart->frmHold.Picture(i).cacheKey());
+    QVERIFY(form->chart->frmHold.isOpen() && form->chart->frmHold2.isOpen());
+    QVERIFY(!form->chart->imgHolder->shown());
+    QCOMPARE(game::ActiveMode(*form->chart), game::kNoMode);
+    QVERIFY(!form->chart->Timer1->enabled());
+    QCOMPARE(form->chart->lblName->caption(), QString());
+    QCOMPARE(form->chart->lblAtomicMass->caption(), QString());
+    QCOMPARE(form->chart->lblMelting->caption(), QString());
+    QCOMPARE(form->chart->lblBoiling->caption(), QString());
+    QCOMPARE(form->chart->lblNumber->caption(), QStringLiteral("Atomic Number"));
     QCOMPARE(Setting("MainLeft"), QStringLiteral("absent")); // a first run writes nothing before it ends
 }
 
@@ -303,13 +303,13 @@ void ShellTest::unloadSavesThePlacement()
     auto form = testsupport::LoadedWindow();
     form->move(20, 30);
     form->resize(700, 500);
-    game::StartGame(*form, 1); // a game in progress is dropped without a word
+    game::StartGame(*form->chart, 1); // a game in progress is dropped without a word
     shell::MainUnload(*form);
     QCOMPARE(Setting("MainLeft"), QStringLiteral("300"));
     QCOMPARE(Setting("MainTop"), QStringLiteral("450"));
     QCOMPARE(Setting("MainWidth"), QStringLiteral("10500"));
     QCOMPARE(Setting("MainHeight"), QStringLiteral("7500"));
-    QVERIFY(!form->frmHold.isOpen() && !form->frmHold2.isOpen());
+    QVERIFY(!form->chart->frmHold.isOpen() && !form->chart->frmHold2.isOpen());
     // The next load sets the saved bounds.
     auto next = testsupport::LoadedWindow();
     QCOMPARE(next->pos(), QPoint(20, 30));
@@ -337,7 +337,7 @@ void ShellTest::exitClosesTheWindowLikeItsCloseCommand()
         viaMenu ? form->mnuFileExit->trigger() : void(form->close());
         QVERIFY(!form->isVisible());
         QVERIFY(Setting("MainWidth") != QStringLiteral("absent"));
-        QVERIFY(!form->frmHold.isOpen());
+        QVERIFY(!form->chart->frmHold.isOpen());
     }
 }
 

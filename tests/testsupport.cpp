@@ -1,13 +1,19 @@
 #include "testsupport.h"
 
+#include "game/game.h"
 #include "platform/app.h"
-#include "platform/dialogs.h"
+#include "platform/dragdrop.h"
+#include "platform/testing.h"
 #include "scores/highscores.h"
+#include "scores/testing.h"
 #include "shell/frmMain.h"
 #include "shell/lifecycle.h"
+#include "shell/wiring.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QSettings>
 
 namespace testsupport {
@@ -48,7 +54,7 @@ int Prepare(int, char**)
     qputenv("XDG_DATA_HOME", (g_homePath + QStringLiteral("/data")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", g_homePath.toLocal8Bit());
     QDir().mkpath(ScoreFolder());
-    scores::UseScoreFolder(ScoreFolder());
+    scores::testing::UseScoreFolder(ScoreFolder());
     return 0;
 }
 
@@ -63,16 +69,37 @@ std::unique_ptr<frmMain> LoadedWindow()
 {
     platform::PrepareApplication();
     auto form = std::make_unique<frmMain>();
+    shell::WireEvents(*form);
     shell::MainLoad(*form);
     return form;
 }
+
+void DropOn(frmMain& form, int cell)
+{
+    QWidget* target = form.chart->Image1[cell];
+    QMimeData mime;
+    mime.setData(platform::kTileMimeType, QByteArray());
+    const QPointF at = QRectF(target->rect()).center();
+    QDropEvent drop(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    // Straight to the cell's own event handler: the application passes a drop on only to the
+    // target of a drag that the platform runs, and no drag runs here.
+    static_cast<QObject*>(target)->event(&drop);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+}
+
+void EnterHighScore(frmMain& form)
+{
+    scores::EnterHighScore(*form.chart, form.ScoreRun, game::ActiveMode(*form.chart));
+}
+
+void SaveAllTables(frmMain& form) { scores::SaveAllTables(*form.chart, form.ScoreRun); }
 
 DialogLog& Dialogs() { return g_dialogs; }
 
 void RouteDialogsToLog()
 {
     platform::PrepareApplication();
-    platform::RouteDialogs(
+    platform::testing::RouteDialogs(
         [](const QString& prompt, const QString& title) {
             g_dialogs.messages << prompt;
             g_dialogs.titles << title;

@@ -8,7 +8,12 @@
 
 #include <memory>
 
+#include "platform/label.h"
+#include "platform/picturebox.h"
+
 class frmMain;
+using platform::Label;
+using platform::PictureBox;
 
 namespace testsupport {
 
@@ -20,8 +25,16 @@ QString ScoreFolder();
 void ResetScores();
 void ResetSettings();
 
-// A main window created and loaded as the start-up does, not shown.
+// A main window created, wired and loaded as the start-up does, not shown.
 std::unique_ptr<frmMain> LoadedWindow();
+
+// The holder's tile dropped on a cell as the platform drops it: a drop event on the cell, then
+// what the drop queued (the end of a completed game) once the event is over.
+void DropOn(frmMain& form, int cell);
+// The high-score step of a completed game in the active mode, and the save of the four tables,
+// with the run's score state the window keeps.
+void EnterHighScore(frmMain& form);
+void SaveAllTables(frmMain& form);
 
 // Answers dialogs: message boxes are counted, input boxes get the queued names in order.
 struct DialogLog {

@@ -112,11 +112,11 @@ void AtspiTest::Expect(const std::vector<Node>& tree, const QString& role, const
 void AtspiTest::namesReadOverTheBus()
 {
     frmMain& f = *form_;
-    game::StartGame(f, 1);
-    f.Timer1->setEnabled(false); // the clock keeps the time it is read at
-    const int offered = f.CurrentElement;
+    game::StartGame(*f.chart, 1);
+    f.chart->Timer1->setEnabled(false); // the clock keeps the time it is read at
+    const int offered = f.chart->CurrentElement;
     const int scandium = 20;
-    Script script(log_, {Input({"key", "space"}, [&f] { return game::MarkedCell(f) == 0; },
+    Script script(log_, {Input({"key", "space"}, [&f] { return game::MarkedCell(*f.chart) == 0; },
                                "Space picks the tile up and marks hydrogen's cell")});
     QTRY_VERIFY_WITH_TIMEOUT(script.finished(), 2 * kWait);
     QVERIFY2(script.failure().isEmpty(), qPrintable(script.failure()));
@@ -135,12 +135,12 @@ void AtspiTest::namesReadOverTheBus()
     QCOMPARE(Named(tree, QStringLiteral("Tile to place: ") + Words(offered))->description, explore::HowToPlace());
     Expect(tree, QStringLiteral("label"), QStringLiteral("Element: Hydrogen")); // the panel follows the mark
     Expect(tree, QStringLiteral("label"), QStringLiteral("Rank 1: vacant"));
-    Expect(tree, QStringLiteral("label"), explore::ClockName(f));
+    Expect(tree, QStringLiteral("label"), explore::ClockName(*f.chart));
     if (QTest::currentTestFailed())
         return;
 
-    game::DropOnCell(f, offered);
-    const int next = f.CurrentElement;
+    testsupport::DropOn(f, offered);
+    const int next = f.chart->CurrentElement;
     ReadTree(tree);
     if (QTest::currentTestFailed())
         return;

@@ -3,6 +3,7 @@
 // and Enter do the same from the keyboard. Both give the same counts, pictures and next draw as a
 // drag; Escape and clicks elsewhere give the tile back; a whole game is finished by the keyboard
 // alone, through the congratulation box to the name box.
+#include "platform/testing.h"
 #include "xtestsupport.h"
 
 #include "catalogue/elements.h"
@@ -76,7 +77,7 @@ QStringList ArrowKeys(int from, int to)
 bool CursorShowsTile(const frmMain& f)
 {
     const QCursor* cursor = QGuiApplication::overrideCursor();
-    return cursor && cursor->pixmap().toImage() == f.imgHolder->dragImage().toImage();
+    return cursor && cursor->pixmap().toImage() == f.chart->imgHolder->dragImage().toImage();
 }
 
 } // namespace
@@ -125,38 +126,38 @@ void PlacementTest::Play(std::vector<Step> steps) { PlaySteps(log_, std::move(st
 void PlacementTest::StartCommonGame()
 {
     frmMain& f = *form_;
-    game::StartGame(f, 1);
+    game::StartGame(*f.chart, 1);
     f.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f, kWait));
     // By bare window below the holder, where no other step goes, so that each move is a real one.
-    const QRect holder = f.imgHolder->geometry();
-    const QPoint bare = f.Surface->mapToGlobal(QPoint(holder.center().x(), holder.bottom() + 16));
-    Play({Input(MoveTo(bare), [this, &f] { return log_.seen(f.Surface, QEvent::MouseMove); }, "the pointer on bare window"),
-          Input(MoveTo(CentreOf(f.Image1[kRadon])), [this, &f] { return log_.seen(f.Image1[kRadon], QEvent::MouseMove); },
+    const QRect holder = f.chart->imgHolder->geometry();
+    const QPoint bare = f.chart->Surface->mapToGlobal(QPoint(holder.center().x(), holder.bottom() + 16));
+    Play({Input(MoveTo(bare), [this, &f] { return log_.seen(f.chart->Surface, QEvent::MouseMove); }, "the pointer on bare window"),
+          Input(MoveTo(CentreOf(f.chart->Image1[kRadon])), [this, &f] { return log_.seen(f.chart->Image1[kRadon], QEvent::MouseMove); },
                 "the pointer rests on the chart")});
 }
 
 std::vector<Step> PlacementTest::PickUp(Way way)
 {
     frmMain& f = *form_;
-    PictureBox* holder = f.imgHolder;
+    PictureBox* holder = f.chart->imgHolder;
     if (way == Keys)
         return {Input({"key", "space"},
-                      [&f] { return game::MarkedCell(f) == kHydrogen && f.lblName->caption() == Name(kHydrogen); },
+                      [&f] { return game::MarkedCell(*f.chart) == kHydrogen && f.chart->lblName->caption() == Name(kHydrogen); },
                       "Space picks the tile up and marks hydrogen's cell")};
     return {Input(MoveTo(CentreOf(holder)), [this, holder] { return log_.seen(holder, QEvent::MouseMove); },
                   "pointer on the holder"),
-            Input({"click", "1"}, [&f, holder] { return f.Carry->active() && !holder->shown() && CursorShowsTile(f); },
+            Input({"click", "1"}, [&f, holder] { return f.chart->Carry->active() && !holder->shown() && CursorShowsTile(f); },
                   "a click lifts the tile onto the pointer")};
 }
 
 std::vector<Step> PlacementTest::MarkCell(int cell)
 {
     frmMain& f = *form_;
-    const QStringList keys = ArrowKeys(game::MarkedCell(f) < 0 ? kHydrogen : game::MarkedCell(f), cell);
+    const QStringList keys = ArrowKeys(game::MarkedCell(*f.chart) < 0 ? kHydrogen : game::MarkedCell(*f.chart), cell);
     if (keys.isEmpty())
         return {};
-    return {Input(QStringList{"key"} + keys, [&f, cell] { return game::MarkedCell(f) == cell && f.lblName->caption() == Name(cell); },
+    return {Input(QStringList{"key"} + keys, [&f, cell] { return game::MarkedCell(*f.chart) == cell && f.chart->lblName->caption() == Name(cell); },
                   QStringLiteral("the arrow keys take the mark to ") + Name(cell))};
 }
 
@@ -179,10 +180,10 @@ void PlacementTest::placeWithoutDragging()
     if (QTest::currentTestFailed())
         return;
     frmMain& f = *form_;
-    const qint16 offered = f.CurrentElement;
-    const qint16 placedBefore = f.PlacedCount;
+    const qint16 offered = f.chart->CurrentElement;
+    const qint16 placedBefore = f.chart->PlacedCount;
     const int cell = target == OwnCell ? offered : target == WrongTiledCell ? kScandium : offered == kIron ? kCopper : kIron;
-    const qint64 cellPicture = f.Image1[cell]->picture().cacheKey();
+    const qint64 cellPicture = f.chart->Image1[cell]->picture().cacheKey();
     const int drawsBefore = draws_.count();
 
     std::vector<Step> steps = PickUp(Way(way));
@@ -192,7 +193,7 @@ void PlacementTest::placeWithoutDragging()
             return;
         steps = MarkCell(cell);
         // The mark on screen: its frame over the cell's two-pixel border, a black keyline either side.
-        const QPoint border = f.Image1[cell]->mapToGlobal(QPoint(0, f.Image1[cell]->height() / 2));
+        const QPoint border = f.chart->Image1[cell]->mapToGlobal(QPoint(0, f.chart->Image1[cell]->height() / 2));
         steps.push_back({[] { return true; },
                          [border] {
                              return ScreenPixel(border - QPoint(1, 0)) == platform::FocusMark::kKeyline
@@ -203,34 +204,34 @@ void PlacementTest::placeWithoutDragging()
                          QStringLiteral("the mark is drawn round the cell")});
         steps.push_back(Input({"key", "Return"}, [this, drawsBefore] { return draws_.count() > drawsBefore; }, "Enter drops the tile"));
     } else {
-        steps.push_back(Input(MoveTo(CentreOf(f.Image1[cell])),
-                              [this, &f, cell] { return log_.seen(f.Image1[cell], QEvent::MouseMove) && f.lblName->caption() == Name(cell); },
+        steps.push_back(Input(MoveTo(CentreOf(f.chart->Image1[cell])),
+                              [this, &f, cell] { return log_.seen(f.chart->Image1[cell], QEvent::MouseMove) && f.chart->lblName->caption() == Name(cell); },
                               "the carried tile over the cell shows its element"));
-        steps.push_back(Input({"click", "1"}, [&f] { return !f.Carry->active(); }, "a click on the cell drops the tile"));
+        steps.push_back(Input({"click", "1"}, [&f] { return !f.chart->Carry->active(); }, "a click on the cell drops the tile"));
     }
     Play(std::move(steps));
     if (QTest::currentTestFailed())
         return;
 
     const bool places = target == OwnCell;
-    QVERIFY(f.imgHolder->isVisible());
+    QVERIFY(f.chart->imgHolder->isVisible());
     QVERIFY(!QGuiApplication::overrideCursor());
-    QCOMPARE(f.PlacedCount, qint16(placedBefore + (places ? 1 : 0)));
+    QCOMPARE(f.chart->PlacedCount, qint16(placedBefore + (places ? 1 : 0)));
     QVERIFY(draws_.count() > drawsBefore);
     if (places) {
-        QCOMPARE(f.Image1[cell]->picture().cacheKey(), f.frmHold.Picture(cell).cacheKey());
-        QVERIFY(!f.frmHold.Pending(cell));
-        QVERIFY(f.CurrentElement != offered);
+        QCOMPARE(f.chart->Image1[cell]->picture().cacheKey(), f.chart->frmHold.Picture(cell).cacheKey());
+        QVERIFY(!f.chart->frmHold.Pending(cell));
+        QVERIFY(f.chart->CurrentElement != offered);
     } else {
-        QCOMPARE(f.Image1[cell]->picture().cacheKey(), cellPicture);
-        QVERIFY(f.frmHold.Pending(offered));
+        QCOMPARE(f.chart->Image1[cell]->picture().cacheKey(), cellPicture);
+        QVERIFY(f.chart->frmHold.Pending(offered));
     }
-    QVERIFY(f.frmHold.Pending(f.CurrentElement));
-    QCOMPARE(f.imgHolder->picture().cacheKey(), f.frmHold.Picture(f.CurrentElement).cacheKey());
+    QVERIFY(f.chart->frmHold.Pending(f.chart->CurrentElement));
+    QCOMPARE(f.chart->imgHolder->picture().cacheKey(), f.chart->frmHold.Picture(f.chart->CurrentElement).cacheKey());
     // The keyboard goes on placing the next tile from the same cell; the pointer carries nothing.
-    QCOMPARE(game::MarkedCell(f), way == Keys ? cell : -1);
+    QCOMPARE(game::MarkedCell(*f.chart), way == Keys ? cell : -1);
     if (way == Keys)
-        game::EndKeyboardPlacement(f);
+        game::EndKeyboardPlacement(*f.chart);
 }
 
 void PlacementTest::tileGoesBack_data()
@@ -253,21 +254,21 @@ void PlacementTest::tileGoesBack()
     if (QTest::currentTestFailed())
         return;
     frmMain& f = *form_;
-    const qint16 offered = f.CurrentElement;
-    const qint16 placedBefore = f.PlacedCount;
+    const qint16 offered = f.chart->CurrentElement;
+    const qint16 placedBefore = f.chart->PlacedCount;
     const int drawsBefore = draws_.count();
 
     std::vector<Step> steps = PickUp(Way(way));
-    const auto back = [&f] { return !f.Carry->active() && game::MarkedCell(f) < 0 && f.imgHolder->shown(); };
+    const auto back = [&f] { return !f.chart->Carry->active() && game::MarkedCell(*f.chart) < 0 && f.chart->imgHolder->shown(); };
     QPoint at;
     switch (GiveBack(giveBack)) {
     case EscapeKey: break;
     case BareWindow: {
-        const QRect radon = f.Image1[kRadon]->geometry();
-        at = f.Surface->mapToGlobal(QPoint(radon.right() + 14, radon.center().y()));
+        const QRect radon = f.chart->Image1[kRadon]->geometry();
+        at = f.chart->Surface->mapToGlobal(QPoint(radon.right() + 14, radon.center().y()));
         break;
     }
-    case HeadingLabel: at = CentreOf(f.lblElementHeading); break;
+    case HeadingLabel: at = CentreOf(f.chart->lblElementHeading); break;
     case StatusBar: at = CentreOf(f.sbStatusBar); break;
     case MenuBar: at = f.menuBar()->mapToGlobal(f.menuBar()->actionGeometry(f.mnuFile->menuAction()).center()); break;
     }
@@ -280,11 +281,11 @@ void PlacementTest::tileGoesBack()
     Play(std::move(steps));
     if (QTest::currentTestFailed())
         return;
-    QVERIFY(f.imgHolder->isVisible());
+    QVERIFY(f.chart->imgHolder->isVisible());
     QVERIFY(!QGuiApplication::overrideCursor());
-    QVERIFY(f.shpMark->isHidden());
-    QCOMPARE(f.CurrentElement, offered);
-    QCOMPARE(f.PlacedCount, placedBefore);
+    QVERIFY(f.chart->shpMark->isHidden());
+    QCOMPARE(f.chart->CurrentElement, offered);
+    QCOMPARE(f.chart->PlacedCount, placedBefore);
     QCOMPARE(draws_.count(), drawsBefore);
     QVERIFY(!f.mnuFile->isVisible());
 }
@@ -295,26 +296,26 @@ void PlacementTest::tileGoesBack()
 void PlacementTest::wholeGameByKeyboard()
 {
     frmMain& f = *form_;
-    game::ClearBoard(f);
+    game::ClearBoard(*f.chart);
     f.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f, kWait));
-    platform::RouteDialogs({}, {}); // the real dialogs
+    platform::testing::RouteDialogs({}, {}); // the real dialogs
     const QString name = QStringLiteral("Ada Keys");
     QString prompt;
     std::vector<Step> steps = {
         Input({"key", "alt+p"}, [&f] { return f.mnuPlayGame->isVisible(); }, "Alt+P opens the Play Game menu"),
-        Input({"key", "c"}, [&f] { return !f.mnuPlayGame->isVisible() && game::ActiveMode(f) == 1; },
+        Input({"key", "c"}, [&f] { return !f.mnuPlayGame->isVisible() && game::ActiveMode(*f.chart) == 1; },
               "C starts a game of common elements"),
         {[&f] {
              int left = 0;
              for (int i = 0; i < catalogue::kElementCount; ++i) {
-                 const bool pending = i == f.CurrentElement || (catalogue::IsCommon(i) && i != kHydrogen && left < 2);
-                 left += pending && i != f.CurrentElement;
-                 f.frmHold.SetPending(i, pending);
+                 const bool pending = i == f.chart->CurrentElement || (catalogue::IsCommon(i) && i != kHydrogen && left < 2);
+                 left += pending && i != f.chart->CurrentElement;
+                 f.chart->frmHold.SetPending(i, pending);
                  if (!pending)
-                     f.Image1[i]->setPicture(f.frmHold.Picture(i));
+                     f.chart->Image1[i]->setPicture(f.chart->frmHold.Picture(i));
              }
-             f.PlacedCount = catalogue::kElementCount - 3;
+             f.chart->PlacedCount = catalogue::kElementCount - 3;
              return true;
          },
          [] { return true; }, "three tiles are left"},
@@ -324,22 +325,22 @@ void PlacementTest::wholeGameByKeyboard()
         return;
     Play(PickUp(Keys));
     for (int n = 0; n < 3 && !QTest::currentTestFailed(); ++n) {
-        const int cell = f.CurrentElement;
+        const int cell = f.chart->CurrentElement;
         steps = MarkCell(cell);
         if (n < 2)
-            steps.push_back(Input({"key", "Return"}, [&f, cell] { return !f.frmHold.Pending(cell) && f.PlacedCount < 109; },
+            steps.push_back(Input({"key", "Return"}, [&f, cell] { return !f.chart->frmHold.Pending(cell) && f.chart->PlacedCount < 109; },
                                   "Enter places the tile"));
         Play(std::move(steps));
     }
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(f.PlacedCount, qint16(catalogue::kElementCount - 1));
-    const QString minutes = f.lblMin->caption();
+    QCOMPARE(f.chart->PlacedCount, qint16(catalogue::kElementCount - 1));
+    const QString minutes = f.chart->lblMin->caption();
     Play({Input({"key", "Return"},
                 [&f] {
                     QMessageBox* box = OpenDialog<QMessageBox>();
                     return HasKeyboard(box) && box->text() == QStringLiteral("Congratulations for completing the Periodic Table")
-                        && !f.Timer1->enabled() && game::MarkedCell(f) < 0;
+                        && !f.chart->Timer1->enabled() && game::MarkedCell(*f.chart) < 0;
                 },
                 "Enter places the last tile and the congratulation opens"),
           Input({"key", "Return"},
@@ -353,16 +354,16 @@ void PlacementTest::wholeGameByKeyboard()
                 "Return closes the congratulation and the name box opens"),
           Input({"type", "--delay", "30", name}, [name] { return OpenDialog<QInputDialog>() && OpenDialog<QInputDialog>()->textValue() == name; },
                 "the name is typed"),
-          Input({"key", "Return"}, [&f, name] { return !OpenDialog<QInputDialog>() && f.lblFirstName[1]->caption() == name; },
+          Input({"key", "Return"}, [&f, name] { return !OpenDialog<QInputDialog>() && f.chart->lblFirstName[1]->caption() == name; },
                 "Return enters the row")});
     testsupport::RouteDialogsToLog();
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(f.PlacedCount, qint16(catalogue::kElementCount));
+    QCOMPARE(f.chart->PlacedCount, qint16(catalogue::kElementCount));
     QCOMPARE(prompt, QStringLiteral("Enter your Name."));
-    QCOMPARE(f.lblFirstMin[1]->caption(), minutes);
-    QCOMPARE(f.lblFirstSec[1]->caption(), QStringLiteral(":") + f.lblSec->caption());
-    QVERIFY(!f.imgHolder->shown());
+    QCOMPARE(f.chart->lblFirstMin[1]->caption(), minutes);
+    QCOMPARE(f.chart->lblFirstSec[1]->caption(), QStringLiteral(":") + f.chart->lblSec->caption());
+    QVERIFY(!f.chart->imgHolder->shown());
 }
 
 VELMOR08_TEST_MAIN(PlacementTest)

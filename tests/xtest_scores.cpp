@@ -9,6 +9,8 @@
 // while it holds the folder's lock leaves no lock behind. SIGTERM, SIGHUP, SIGINT and the session
 // manager's end of the session (a real one, over XSMP) end a game as File, Exit does, and so does
 // the X server going away under it.
+#include "scores/testing.h"
+#include "platform/testing.h"
 #include "xtestsupport.h"
 
 #include "game/game.h"
@@ -80,31 +82,32 @@ Step ActivateWindow(frmMain& f)
 std::vector<Step> FinishCommonGame(frmMain& f, EventLog& log, const QString& name, Observed& seen,
                                    int elapsedSeconds = 125)
 {
-    PictureBox* holder = f.imgHolder;
-    const auto ownCell = [&f] { return f.Image1[f.CurrentElement]; };
+    PictureBox* holder = f.chart->imgHolder;
+    const auto ownCell = [&f] { return f.chart->Image1[f.chart->CurrentElement]; };
     const QRect holderRect = holder->geometry();
-    const QPoint bare = f.Surface->mapToGlobal(QPoint(holderRect.center().x(), holderRect.bottom() + 16));
+    const QPoint bare = f.chart->Surface->mapToGlobal(QPoint(holderRect.center().x(), holderRect.bottom() + 16));
     return {
         ActivateWindow(f),
         Input({"key", "alt+p"}, [&f] { return f.mnuPlayGame->isVisible(); }, "Alt+P opens the Play Game menu"),
-        Input({"key", "c"}, [&f] { return !f.mnuPlayGame->isVisible() && game::ActiveMode(f) == kCommonMode; },
+        Input({"key", "c"}, [&f] { return !f.mnuPlayGame->isVisible() && game::ActiveMode(*f.chart) == kCommonMode; },
               "C starts a Common Elements game"),
         {[&f, elapsedSeconds] {
              // The game one tile before its end, after two minutes by default: only the offered
              // element is still pending, and the clock goes on from 02:05.
              for (int i = 0; i < catalogue::kElementCount; ++i)
-                 f.frmHold.SetPending(i, i == f.CurrentElement);
-             f.PlacedCount = catalogue::kElementCount - 1;
-             f.ElapsedSeconds = qint16(elapsedSeconds);
-             f.lblMin->setCaption(game::MinutesText(f.ElapsedSeconds));
-             f.lblSec->setCaption(game::SecondsText(f.ElapsedSeconds));
+                 f.chart->frmHold.SetPending(i, i == f.chart->CurrentElement);
+             f.chart->PlacedCount = catalogue::kElementCount - 1;
+             f.chart->ElapsedSeconds = qint16(elapsedSeconds);
+             f.chart->lblMin->setCaption(game::MinutesText(f.chart->ElapsedSeconds));
+             f.chart->lblSec->setCaption(game::SecondsText(f.chart->ElapsedSeconds));
              return true;
          },
          [] { return true; }, "the last tile is offered"},
         Input(MoveTo(CentreOf(holder) - QPoint(1, 0)) + MoveTo(CentreOf(holder)),
               [&log, holder] { return log.seen(holder, QEvent::MouseMove); }, "pointer on the holder"),
-        Input({"mousedown", "1"}, [holder] { return holder->dragging(); }, "a press on the holder begins the drag gesture"),
-        Input(MoveTo(bare), [&log, &f] { return log.seen(f.Surface, QEvent::DragMove); }, "the tile over bare window"),
+        Input({"mousedown", "1"}, [&log, holder] { return log.seen(holder, QEvent::MouseButtonPress); },
+              "a press on the holder begins the drag gesture"),
+        Input(MoveTo(bare), [&log, &f] { return log.seen(f.chart->Surface, QEvent::DragMove); }, "the tile over bare window"),
         {[ownCell] { return Xdo(MoveTo(CentreOf(ownCell()) - QPoint(4, 3))); },
          [&log, ownCell] { return log.seen(ownCell(), QEvent::DragMove); }, "the tile reaches its own cell"},
         {[ownCell] { return Xdo(MoveTo(CentreOf(ownCell()))); },
@@ -112,12 +115,12 @@ std::vector<Step> FinishCommonGame(frmMain& f, EventLog& log, const QString& nam
         Input({"mouseup", "1"},
               [&f, &seen, holder] {
                   QMessageBox* box = OpenDialog<QMessageBox>();
-                  if (holder->dragging() || !HasKeyboard(box))
+                  if (holder->inDragLoop() || !HasKeyboard(box))
                       return false;
                   seen.message = box->text();
                   seen.messageTitle = box->windowTitle();
-                  seen.minutes = f.lblMin->caption();
-                  seen.seconds = f.lblSec->caption();
+                  seen.minutes = f.chart->lblMin->caption();
+                  seen.seconds = f.chart->lblSec->caption();
                   return true;
               },
               "the drop completes the chart and the congratulation opens"),
@@ -142,7 +145,7 @@ std::vector<Step> FinishCommonGame(frmMain& f, EventLog& log, const QString& nam
                   if (OpenDialog<QInputDialog>())
                       return false;
                   for (int rank = 1; rank <= 9; ++rank) // below the records of other games, if faster
-                      if (f.NameLabel(rank, kCommonMode)->caption() == name)
+                      if (f.chart->NameLabel(rank, kCommonMode)->caption() == name)
                           return true;
                   return false;
               },
@@ -185,10 +188,10 @@ int ShowChild()
         return 1;
     }
     form->mnuPlayCommon->trigger();
-    QString out = form->lblFirstName[kCommonMode]->isVisible() ? QStringLiteral("visible\n") : QStringLiteral("hidden\n");
+    QString out = form->chart->lblFirstName[kCommonMode]->isVisible() ? QStringLiteral("visible\n") : QStringLiteral("hidden\n");
     for (int rank = 1; rank <= 9; ++rank)
-        for (const Label* label : {form->NameLabel(rank, kCommonMode), form->MinLabel(rank, kCommonMode),
-                                   form->SecLabel(rank, kCommonMode)})
+        for (const Label* label : {form->chart->NameLabel(rank, kCommonMode), form->chart->MinLabel(rank, kCommonMode),
+                                   form->chart->SecLabel(rank, kCommonMode)})
             out += label->caption() + QLatin1Char('\n');
     Say(out);
     return 0;
@@ -207,7 +210,7 @@ int ShowChild()
 //   exit               File, Exit chosen by keys; no answer, the process ends
 int PlayerChild()
 {
-    platform::RouteDialogs({}, {});
+    platform::testing::RouteDialogs({}, {});
     EventLog log;
     qApp->installEventFilter(&log);
     const std::unique_ptr<frmMain> form = shell::StartUp();
@@ -238,7 +241,7 @@ int PlayerChild()
             std::vector<Step> steps = FinishCommonGame(f, log, command.value(1), seen, command.value(2).toInt());
             steps.resize(steps.size() - short_);
             if (verb == QLatin1String("carry")) // a click in place of the press: the pointer carries the tile
-                steps.back() = Input({"click", "1"}, [&f] { return f.Carry->active(); }, "a click lifts the tile");
+                steps.back() = Input({"click", "1"}, [&f] { return f.chart->Carry->active(); }, "a click lifts the tile");
             play(std::move(steps), [&seen, answer = QString::fromLatin1(stage)] {
                 return QStringLiteral("%1\t%2\t%3\t%4").arg(answer, seen.minutes, seen.seconds, seen.prompt);
             });
@@ -408,7 +411,7 @@ void ScoresWindowTest::recordFromARealGameReachesTheFile()
 {
     testsupport::ResetScores();
     StorePlacement();
-    platform::RouteDialogs({}, {}); // the real message box and input box
+    platform::testing::RouteDialogs({}, {}); // the real message box and input box
     qApp->installEventFilter(&log_);
     form_ = shell::StartUp();
     QVERIFY(form_);
@@ -662,7 +665,7 @@ int main(int argc, char** argv)
 {
     testsupport::Prepare(argc, argv);
     if (qEnvironmentVariableIsSet(kNoSharedFolderVariable))
-        scores::UseScoreFolder(BlockedSharedFolder());
+        scores::testing::UseScoreFolder(BlockedSharedFolder());
     QApplication app(argc, argv);
     const QString role = qEnvironmentVariable(kRoleVariable);
     if (role == kShowRole)

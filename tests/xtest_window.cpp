@@ -126,26 +126,26 @@ void WindowTest::Settle()
 
 QPoint WindowTest::BareBelowHolder() const
 {
-    const QRect holder = form_->imgHolder->geometry();
+    const QRect holder = form_->chart->imgHolder->geometry();
     return QPoint(holder.center().x(), holder.bottom() + 16);
 }
 
 // Between column 18 and the information panel, level with radon.
 QPoint WindowTest::BareBesideChart() const
 {
-    const QRect radon = form_->Image1[kRadon]->geometry();
+    const QRect radon = form_->chart->Image1[kRadon]->geometry();
     return QPoint(radon.right() + 14, radon.center().y());
 }
 
 void WindowTest::StartCommonGameFromKeyboard()
 {
     frmMain& f = *form_;
-    game::ClearBoard(f); // no game before the keys, so the start below is theirs
-    QCOMPARE(game::ActiveMode(f), game::kNoMode);
+    game::ClearBoard(*f.chart); // no game before the keys, so the start below is theirs
+    QCOMPARE(game::ActiveMode(*f.chart), game::kNoMode);
     f.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f, kWait));
     Play({Input({"key", "alt+p"}, [&f] { return f.mnuPlayGame->isVisible(); }, "Alt+P opens the Play Game menu"),
-          Input({"key", "c"}, [&f] { return !f.mnuPlayGame->isVisible() && game::ActiveMode(f) == 1; },
+          Input({"key", "c"}, [&f] { return !f.mnuPlayGame->isVisible() && game::ActiveMode(*f.chart) == 1; },
                 "C chooses Play Common Elements")});
 }
 
@@ -153,18 +153,19 @@ void WindowTest::StartCommonGameFromKeyboard()
 std::vector<Step> WindowTest::PressAndCross(bool viaRadon)
 {
     frmMain& f = *form_;
-    PictureBox* holder = f.imgHolder;
-    PictureBox* radon = f.Image1[kRadon];
+    PictureBox* holder = f.chart->imgHolder;
+    PictureBox* radon = f.chart->Image1[kRadon];
     const QPoint start = CentreOf(holder);
-    const QPoint bare = f.Surface->mapToGlobal(BareBelowHolder());
+    const QPoint bare = f.chart->Surface->mapToGlobal(BareBelowHolder());
     const QSize tile = holder->dragImage().deviceIndependentSize().toSize();
     const QPoint tileCorner = bare + QPoint(0, 1) - QPoint(tile.width() / 2, tile.height() / 2) + QPoint(3, 4);
-    const QRgb fill = catalogue::FamilyColour(f.CurrentElement).rgb();
+    const QRgb fill = catalogue::FamilyColour(f.chart->CurrentElement).rgb();
     std::vector<Step> steps = {
         Input(MoveTo(start - QPoint(1, 0)) + MoveTo(start), [this, holder] { return log_.seen(holder, QEvent::MouseMove); },
               "pointer on the holder"),
-        Input({"mousedown", "1"}, [holder] { return holder->dragging(); }, "a press on the holder begins the drag gesture"),
-        Input(MoveTo(bare), [this, &f, holder] { return log_.seen(f.Surface, QEvent::DragMove) && !holder->shown(); },
+        Input({"mousedown", "1"}, [this, holder] { return log_.seen(holder, QEvent::MouseButtonPress); },
+              "a press on the holder begins the drag gesture"),
+        Input(MoveTo(bare), [this, &f, holder] { return log_.seen(f.chart->Surface, QEvent::DragMove) && !holder->shown(); },
               "over bare window the holder hides"),
         // The drag image is the offered tile, centred on the pointer: its fill shows near its corner.
         Input(MoveTo(bare + QPoint(0, 1)), [tileCorner, fill] { return Near(ScreenPixel(tileCorner), fill); },
@@ -173,7 +174,7 @@ std::vector<Step> WindowTest::PressAndCross(bool viaRadon)
     if (viaRadon)
         steps.push_back(Input(MoveTo(CentreOf(radon)),
                               [this, &f, radon] {
-                                  return log_.seen(radon, QEvent::DragMove) && f.lblName->caption() == Name(kRadon);
+                                  return log_.seen(radon, QEvent::DragMove) && f.chart->lblName->caption() == Name(kRadon);
                               },
                               "the drag over radon's cell shows radon"));
     return steps;
@@ -182,14 +183,14 @@ std::vector<Step> WindowTest::PressAndCross(bool viaRadon)
 // The whole drag: press, cross, and release over the target (or outside the window: no target).
 std::vector<Step> WindowTest::DragTo(QWidget* target, QPoint global, bool viaRadon)
 {
-    PictureBox* holder = form_->imgHolder;
-    PictureBox* radon = form_->Image1[kRadon];
+    PictureBox* holder = form_->chart->imgHolder;
+    PictureBox* radon = form_->chart->Image1[kRadon];
     std::vector<Step> steps = PressAndCross(viaRadon);
     if (target)
         steps.push_back(Input(MoveTo(global), [this, target] { return log_.seen(target, QEvent::DragMove); }, "over the target"));
     else // leaving the window: the last widget under the tile learns that the drag left it
         steps.push_back(Input(MoveTo(global), [this, radon] { return log_.seen(radon, QEvent::DragLeave); }, "out of the window"));
-    steps.push_back(Input({"mouseup", "1"}, [holder] { return !holder->dragging(); }, "the release ends the drag"));
+    steps.push_back(Input({"mouseup", "1"}, [holder] { return !holder->inDragLoop(); }, "the release ends the drag"));
     return steps;
 }
 
@@ -206,14 +207,14 @@ void WindowTest::windowComesUpWithTheChart()
     QCOMPARE(f.geometry(), QRect(0, 0, 900, 700)); // the stored placement
 
     // Every cell lies whole inside the window's client area and on the screen.
-    const QRect client(f.Surface->mapToGlobal(QPoint(0, 0)), f.Surface->size());
+    const QRect client(f.chart->Surface->mapToGlobal(QPoint(0, 0)), f.chart->Surface->size());
     const QRect screen = f.screen()->geometry();
     for (int i = 0; i < catalogue::kElementCount; ++i) {
-        const QRect cell(f.Image1[i]->mapToGlobal(QPoint(0, 0)), f.Image1[i]->size());
+        const QRect cell(f.chart->Image1[i]->mapToGlobal(QPoint(0, 0)), f.chart->Image1[i]->size());
         QVERIFY2(client.contains(cell) && screen.contains(cell), qPrintable(Name(i)));
-        QVERIFY2(!f.Image1[i]->picture().isNull() && f.Image1[i]->isVisible(), qPrintable(Name(i)));
+        QVERIFY2(!f.chart->Image1[i]->picture().isNull() && f.chart->Image1[i]->isVisible(), qPrintable(Name(i)));
     }
-    QVERIFY(!f.imgHolder->shown());
+    QVERIFY(!f.chart->imgHolder->shown());
 }
 
 void WindowTest::chartShowsFamilyColours_data()
@@ -239,7 +240,7 @@ void WindowTest::chartShowsFamilyColours()
 {
     QFETCH(int, index);
     QFETCH(QRgb, fill);
-    const PictureBox* cell = form_->Image1[index];
+    const PictureBox* cell = form_->chart->Image1[index];
     // Inside the fill, clear of the digits (which start 6 pixels in) and of the symbol below them:
     // near the top-left and the top-right corners of the tile, past the cell's border.
     const int in = PictureBox::kBorder;
@@ -273,44 +274,44 @@ void WindowTest::pointingFillsAndEmptiesThePanel()
     QFETCH(QString, name);
     QFETCH(QString, number);
     frmMain& f = *form_;
-    PictureBox* start = f.Image1[from];
+    PictureBox* start = f.chart->Image1[from];
 
     QWidget* target = nullptr;
     QPoint local; // in the surface
     switch (Pointing(to)) {
     case AtCell:
-        target = f.Image1[toCell];
+        target = f.chart->Image1[toCell];
         local = target->geometry().center();
         break;
     case AtOverlap: // the right-hand neighbour lies on top in the strip two cells share
-        target = f.Image1[toCell];
+        target = f.chart->Image1[toCell];
         local = QPoint(start->geometry().right(), start->geometry().center().y());
         break;
     case AtLabel:
-        target = f.lblElementHeading;
+        target = f.chart->lblElementHeading;
         local = target->geometry().center();
         break;
     case AtStatusBar:
         target = f.sbStatusBar;
-        local = f.Surface->mapFromGlobal(CentreOf(target));
+        local = f.chart->Surface->mapFromGlobal(CentreOf(target));
         break;
     case AtBare:
-        target = f.Surface;
+        target = f.chart->Surface;
         local = BareBesideChart();
         break;
     }
     if (target != f.sbStatusBar)
-        QCOMPARE(f.Surface->childAt(local) ? f.Surface->childAt(local) : f.Surface, target);
+        QCOMPARE(f.chart->Surface->childAt(local) ? f.chart->Surface->childAt(local) : f.chart->Surface, target);
 
     Play({Input(MoveTo(CentreOf(start)),
-                [&] { return log_.seen(start, QEvent::MouseMove) && f.lblName->caption() == Name(from); },
+                [&] { return log_.seen(start, QEvent::MouseMove) && f.chart->lblName->caption() == Name(from); },
                 "pointing at the first cell shows it"),
-          Input(MoveTo(f.Surface->mapToGlobal(local)), [&] { return log_.seen(target, QEvent::MouseMove); },
+          Input(MoveTo(f.chart->Surface->mapToGlobal(local)), [&] { return log_.seen(target, QEvent::MouseMove); },
                 "the pointer reaches the target")});
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(f.lblName->caption(), name);
-    QCOMPARE(f.lblNumber->caption(), number);
+    QCOMPARE(f.chart->lblName->caption(), name);
+    QCOMPARE(f.chart->lblNumber->caption(), number);
 }
 
 void WindowTest::commonGameStartsFromTheKeyboard()
@@ -319,28 +320,28 @@ void WindowTest::commonGameStartsFromTheKeyboard()
     if (QTest::currentTestFailed())
         return;
     frmMain& f = *form_;
-    QVERIFY(f.lblFirstName[1]->isVisible());
-    QVERIFY(f.lblTime->isVisible() && f.lblMin->isVisible() && f.lblColon->isVisible() && f.lblSec->isVisible());
-    QCOMPARE(f.PlacedCount, qint16(59));
-    QVERIFY(catalogue::IsCommon(f.CurrentElement));
-    QVERIFY(f.imgHolder->isVisible());
-    QCOMPARE(f.imgHolder->picture().cacheKey(), f.frmHold.Picture(f.CurrentElement).cacheKey());
+    QVERIFY(f.chart->lblFirstName[1]->isVisible());
+    QVERIFY(f.chart->lblTime->isVisible() && f.chart->lblMin->isVisible() && f.chart->lblColon->isVisible() && f.chart->lblSec->isVisible());
+    QCOMPARE(f.chart->PlacedCount, qint16(59));
+    QVERIFY(catalogue::IsCommon(f.chart->CurrentElement));
+    QVERIFY(f.chart->imgHolder->isVisible());
+    QCOMPARE(f.chart->imgHolder->picture().cacheKey(), f.chart->frmHold.Picture(f.chart->CurrentElement).cacheKey());
 
     // On screen: the holder shows the offered tile's colour, an empty common cell the black window,
     // a cell outside the common set its tile.
     const auto pixelOf = [](const QWidget* w) { return w->mapToGlobal(QPoint(PictureBox::kBorder + 3, PictureBox::kBorder + 4)); };
-    const QRgb offered = catalogue::FamilyColour(f.CurrentElement).rgb();
-    QTRY_VERIFY_WITH_TIMEOUT(Near(ScreenPixel(pixelOf(f.imgHolder)), offered), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(Near(ScreenPixel(CentreOf(f.Image1[kHydrogen])), 0x000000), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(Near(ScreenPixel(pixelOf(f.Image1[kScandium])), 0x0199FF), kWait);
+    const QRgb offered = catalogue::FamilyColour(f.chart->CurrentElement).rgb();
+    QTRY_VERIFY_WITH_TIMEOUT(Near(ScreenPixel(pixelOf(f.chart->imgHolder)), offered), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(Near(ScreenPixel(CentreOf(f.chart->Image1[kHydrogen])), 0x000000), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(Near(ScreenPixel(pixelOf(f.chart->Image1[kScandium])), 0x0199FF), kWait);
     // The clock runs.
-    QTRY_VERIFY_WITH_TIMEOUT(f.lblSec->caption() != QStringLiteral("00"), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(f.chart->lblSec->caption() != QStringLiteral("00"), kWait);
 }
 
 void WindowTest::greyedPlayItemsIgnoreTheirKeys()
 {
     frmMain& f = *form_;
-    game::ClearBoard(f);
+    game::ClearBoard(*f.chart);
     f.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f, kWait));
     const auto menuOpen = [&f] { return f.mnuPlayGame->isVisible(); };
@@ -355,8 +356,8 @@ void WindowTest::greyedPlayItemsIgnoreTheirKeys()
     if (QTest::currentTestFailed())
         return;
     Settle();
-    QCOMPARE(game::ActiveMode(f), game::kNoMode);
-    QVERIFY(!f.imgHolder->shown());
+    QCOMPARE(game::ActiveMode(*f.chart), game::kNoMode);
+    QVERIFY(!f.chart->imgHolder->shown());
 }
 
 // "Show &All" shares its key with the greyed "&Alkali Metals"; the greyed item does not count.
@@ -378,7 +379,7 @@ void WindowTest::accessKeyOfTheOnlyAvailableItemChoosesIt()
     QFETCH(QString, key);
     QFETCH(int, group);
     frmMain& f = *form_;
-    game::ClearBoard(f); // every cell empty, no game: whatever shows afterwards is the key's doing
+    game::ClearBoard(*f.chart); // every cell empty, no game: whatever shows afterwards is the key's doing
     f.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f, kWait));
     QMenu* menu = menuKey == QLatin1String("alt+v") ? f.mnuView : f.mnuPlayGame;
@@ -386,9 +387,9 @@ void WindowTest::accessKeyOfTheOnlyAvailableItemChoosesIt()
         if (menu->isVisible())
             return false;
         if (group == kPlay)
-            return game::ActiveMode(f) == 1;
-        return group == kAll ? f.lblMetals->shown() && f.lblNonMetals->shown() && f.lblRareEarth->shown()
-                             : f.LegendLabel(catalogue::Group(group))->shown();
+            return game::ActiveMode(*f.chart) == 1;
+        return group == kAll ? f.chart->lblMetals->shown() && f.chart->lblNonMetals->shown() && f.chart->lblRareEarth->shown()
+                             : f.chart->LegendLabel(catalogue::Group(group))->shown();
     };
     Play({Input({"key", menuKey}, [menu] { return menu->isVisible(); }, "the access key opens the menu"),
           Input({"key", key}, chosen, "the item's access key chooses it at once")});
@@ -399,9 +400,9 @@ void WindowTest::accessKeyOfTheOnlyAvailableItemChoosesIt()
     int tiles = 0;
     for (int i = 0; i < catalogue::kElementCount; ++i) {
         const bool shown = group == kAll || catalogue::IsMember(catalogue::Group(group), i);
-        QCOMPARE(f.Image1[i]->picture().isNull(), !shown);
+        QCOMPARE(f.chart->Image1[i]->picture().isNull(), !shown);
         if (shown)
-            QCOMPARE(f.Image1[i]->picture().cacheKey(), f.frmHold.Picture(i).cacheKey());
+            QCOMPARE(f.chart->Image1[i]->picture().cacheKey(), f.chart->frmHold.Picture(i).cacheKey());
         tiles += shown;
     }
     QCOMPARE(tiles, group == kAll ? catalogue::kElementCount : int(catalogue::Members(catalogue::Group(group)).size()));
@@ -434,8 +435,8 @@ void WindowTest::dragOfTheHoldersTile()
     if (QTest::currentTestFailed())
         return;
     frmMain& f = *form_;
-    const qint16 offered = f.CurrentElement;
-    const qint16 placedBefore = f.PlacedCount;
+    const qint16 offered = f.chart->CurrentElement;
+    const qint16 placedBefore = f.chart->PlacedCount;
 
     int cell = -1; // the cell released over
     QWidget* widget = nullptr;
@@ -444,30 +445,30 @@ void WindowTest::dragOfTheHoldersTile()
     case OwnCell: cell = offered; break;
     case WrongEmptyCell: cell = offered == kIron ? kCopper : kIron; break;
     case WrongTiledCell: cell = kScandium; break; // outside the common set: shows its tile
-    case HeadingLabel: widget = f.lblElementHeading; break;
-    case ScoreLabel: widget = f.lblFirstName[1]; break;
-    case ClockLabel: widget = f.lblMin; break;
+    case HeadingLabel: widget = f.chart->lblElementHeading; break;
+    case ScoreLabel: widget = f.chart->lblFirstName[1]; break;
+    case ClockLabel: widget = f.chart->lblMin; break;
     case StatusBar: widget = f.sbStatusBar; break;
     case BareWindow:
-        widget = f.Surface;
-        global = f.Surface->mapToGlobal(BareBesideChart());
+        widget = f.chart->Surface;
+        global = f.chart->Surface->mapToGlobal(BareBesideChart());
         break;
     case OutsideWindow: global = f.frameGeometry().bottomRight() + QPoint(40, 40); break;
     case EscapeOverCell: break;
     }
     if (cell >= 0)
-        widget = f.Image1[cell];
-    if (widget && widget != f.Surface)
+        widget = f.chart->Image1[cell];
+    if (widget && widget != f.chart->Surface)
         global = CentreOf(widget);
-    const qint64 cellPicture = cell >= 0 ? f.Image1[cell]->picture().cacheKey() : 0;
+    const qint64 cellPicture = cell >= 0 ? f.chart->Image1[cell]->picture().cacheKey() : 0;
     if (cell >= 0)
-        QCOMPARE(f.Image1[cell]->picture().isNull(), cell != kScandium);
+        QCOMPARE(f.chart->Image1[cell]->picture().isNull(), cell != kScandium);
 
     const int drawsBefore = draws_.count();
     std::vector<Step> steps;
     if (Target(target) == EscapeOverCell) {
         steps = PressAndCross(true);
-        steps.push_back(Input({"key", "Escape"}, [&f] { return !f.imgHolder->dragging(); }, "Escape ends the drag"));
+        steps.push_back(Input({"key", "Escape"}, [&f] { return !f.chart->imgHolder->inDragLoop(); }, "Escape ends the drag"));
         steps.push_back(Input({"mouseup", "1"}, [] { return true; }, "release"));
     } else {
         steps = DragTo(widget, global, true);
@@ -477,22 +478,22 @@ void WindowTest::dragOfTheHoldersTile()
         return;
     Settle();
 
-    QVERIFY(f.imgHolder->isVisible());
-    QCOMPARE(f.PlacedCount, qint16(placedBefore + (places ? 1 : 0)));
+    QVERIFY(f.chart->imgHolder->isVisible());
+    QCOMPARE(f.chart->PlacedCount, qint16(placedBefore + (places ? 1 : 0)));
     QCOMPARE(draws_.count() > drawsBefore, draws);
     // The panel shows the last cell the tile passed over; bare window does not empty it.
-    QCOMPARE(f.lblName->caption(), cell >= 0 ? Name(cell) : Name(kRadon));
+    QCOMPARE(f.chart->lblName->caption(), cell >= 0 ? Name(cell) : Name(kRadon));
     if (places) {
-        QCOMPARE(f.Image1[cell]->picture().cacheKey(), f.frmHold.Picture(cell).cacheKey());
-        QVERIFY(!f.frmHold.Pending(cell));
-        QVERIFY(f.CurrentElement != offered);
+        QCOMPARE(f.chart->Image1[cell]->picture().cacheKey(), f.chart->frmHold.Picture(cell).cacheKey());
+        QVERIFY(!f.chart->frmHold.Pending(cell));
+        QVERIFY(f.chart->CurrentElement != offered);
     } else if (cell >= 0) {
-        QCOMPARE(f.Image1[cell]->picture().cacheKey(), cellPicture);
+        QCOMPARE(f.chart->Image1[cell]->picture().cacheKey(), cellPicture);
     }
     if (!draws)
-        QCOMPARE(f.CurrentElement, offered);
-    QVERIFY(f.frmHold.Pending(f.CurrentElement));
-    QCOMPARE(f.imgHolder->picture().cacheKey(), f.frmHold.Picture(f.CurrentElement).cacheKey());
+        QCOMPARE(f.chart->CurrentElement, offered);
+    QVERIFY(f.chart->frmHold.Pending(f.chart->CurrentElement));
+    QCOMPARE(f.chart->imgHolder->picture().cacheKey(), f.chart->frmHold.Picture(f.chart->CurrentElement).cacheKey());
 }
 
 // Several right drops one after the other: each places its tile on screen, and each next drag
@@ -515,21 +516,21 @@ void WindowTest::rightDropsInARow()
     if (QTest::currentTestFailed())
         return;
     for (int n = 0; n < 6; ++n) {
-        const int cell = f.CurrentElement;
-        const qint16 before = f.PlacedCount;
-        Play(DragTo(f.Image1[cell], CentreOf(f.Image1[cell]), false));
+        const int cell = f.chart->CurrentElement;
+        const qint16 before = f.chart->PlacedCount;
+        Play(DragTo(f.chart->Image1[cell], CentreOf(f.chart->Image1[cell]), false));
         if (QTest::currentTestFailed())
             return;
-        QTRY_COMPARE_WITH_TIMEOUT(f.PlacedCount, qint16(before + 1), kWait);
-        const QPoint fill = f.Image1[cell]->mapToGlobal(QPoint(PictureBox::kBorder + 3, PictureBox::kBorder + 4));
+        QTRY_COMPARE_WITH_TIMEOUT(f.chart->PlacedCount, qint16(before + 1), kWait);
+        const QPoint fill = f.chart->Image1[cell]->mapToGlobal(QPoint(PictureBox::kBorder + 3, PictureBox::kBorder + 4));
         QTRY_VERIFY2_WITH_TIMEOUT(Near(ScreenPixel(fill), catalogue::FamilyColour(cell).rgb()), qPrintable(Name(cell)),
                                   kWait);
     }
     if (screenshot.isEmpty())
         return;
 
-    Play({Input(MoveTo(CentreOf(f.Image1[kIron])), [&] { return f.lblName->caption() == Name(kIron); }, "point at iron")});
-    QTRY_VERIFY_WITH_TIMEOUT(f.ElapsedSeconds >= 3, kWait);
+    Play({Input(MoveTo(CentreOf(f.chart->Image1[kIron])), [&] { return f.chart->lblName->caption() == Name(kIron); }, "point at iron")});
+    QTRY_VERIFY_WITH_TIMEOUT(f.chart->ElapsedSeconds >= 3, kWait);
     // The screen once the window has painted everything: the same as the window's own rendering.
     const QRect frame = f.frameGeometry();
     QImage shot;

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the real-window tests (tests/xtest_*.cpp): real input through xdotool, played step by
 // step from a timer. Header-only, so that each such test builds from its own source and testsupport.cpp.
+#include "platform/testing.h"
 #include "testsupport.h"
 
 #include "platform/random.h"
@@ -83,6 +84,7 @@ protected:
     {
         switch (event->type()) {
         case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
         case QEvent::DragMove:
         case QEvent::DragLeave:
         case QEvent::Drop:
@@ -185,12 +187,12 @@ public:
     explicit SeededDraws(unsigned seed) : rng_(seed) {}
     void route()
     {
-        platform::RouteRandom([this] {
+        platform::testing::RouteRandom([this] {
             ++count_;
             return float(rng_() >> 8) * (1.0f / 16777216.0f);
         });
     }
-    static void unroute() { platform::RouteRandom({}); }
+    static void unroute() { platform::testing::RouteRandom({}); }
     int count() const { return count_; }
 
 private:

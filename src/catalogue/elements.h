@@ -1,6 +1,8 @@
 #pragma once
 // The fixed catalogue of the 109 elements, hydrogen to meitnerium, indexed by ElementIndex
 // (atomic number minus one). The four value texts are shown exactly as written and never parsed.
+// The catalogue folder holds the fixed data: elements, board cells, tiles, picture stores, groups.
+// May use: platform.
 #include <QRect>
 #include <QtGlobal>
 

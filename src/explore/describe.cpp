@@ -2,7 +2,7 @@
 #include "explore/explore.h"
 
 #include "catalogue/elements.h"
-#include "shell/frmMain.h"
+#include "chart/chart.h"
 
 namespace explore {
 namespace {
@@ -10,16 +10,16 @@ namespace {
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // The words for element `index`'s tile shown as `picture`; empty when it is none of its tiles.
-QString TileWords(const frmMain& form, const QPixmap& picture, int index)
+QString TileWords(const Chart& chart, const QPixmap& picture, int index)
 {
     if (picture.isNull())
         return {};
     const catalogue::ElementRecord& e = catalogue::Element(index);
     const QString named = Text(e.name) + QStringLiteral(", ") + Text(e.symbol);
     const qint64 key = picture.cacheKey();
-    if (form.frmHold.isOpen() && key == form.frmHold.Picture(index).cacheKey())
+    if (chart.frmHold.isOpen() && key == chart.frmHold.Picture(index).cacheKey())
         return named + QStringLiteral(", ") + QString::number(e.number);
-    if (form.frmHold2.isOpen() && key == form.frmHold2.Picture(index).cacheKey())
+    if (chart.frmHold2.isOpen() && key == chart.frmHold2.Picture(index).cacheKey())
         return named;
     return {};
 }
@@ -37,18 +37,18 @@ QString CellPlace(int index)
     return QStringLiteral("row %1, ").arg(e.row) + column;
 }
 
-QString CellName(const frmMain& form, int index)
+QString CellName(const Chart& chart, int index)
 {
-    const QPixmap& picture = form.Image1[index]->picture();
+    const QPixmap& picture = chart.Image1[index]->picture();
     if (picture.isNull())
         return QStringLiteral("empty, ") + CellPlace(index);
-    const QString words = TileWords(form, picture, index);
+    const QString words = TileWords(chart, picture, index);
     return words.isEmpty() ? QStringLiteral("a tile, ") + CellPlace(index) : words;
 }
 
-QString HolderName(const frmMain& form)
+QString HolderName(const Chart& chart)
 {
-    const QString words = TileWords(form, form.imgHolder->picture(), form.CurrentElement);
+    const QString words = TileWords(chart, chart.imgHolder->picture(), chart.CurrentElement);
     return words.isEmpty() ? QStringLiteral("Tile holder") : QStringLiteral("Tile to place: ") + words;
 }
 
@@ -64,20 +64,20 @@ QString PanelValueName(const QLabel& heading, const QLabel& value)
     return value.text().isEmpty() ? heading.text() : heading.text() + QStringLiteral(": ") + value.text();
 }
 
-QString ClockName(const frmMain& form)
+QString ClockName(const Chart& chart)
 {
-    return form.lblTime->caption() + QLatin1Char(' ') + form.lblMin->caption() + form.lblColon->caption()
-         + form.lblSec->caption();
+    return chart.lblTime->caption() + QLatin1Char(' ') + chart.lblMin->caption() + chart.lblColon->caption()
+         + chart.lblSec->caption();
 }
 
-QString ScoreRowName(const frmMain& form, int rank, int mode)
+QString ScoreRowName(const Chart& chart, int rank, int mode)
 {
-    const QString name = form.NameLabel(rank, mode)->caption();
+    const QString name = chart.NameLabel(rank, mode)->caption();
     const QString place = QStringLiteral("Rank %1: ").arg(rank);
     if (name == QLatin1String("Name")) // the mark of a vacant row
         return place + QStringLiteral("vacant");
-    return place + (name.isEmpty() ? QStringLiteral("no name") : name) + QStringLiteral(", ") + form.MinLabel(rank, mode)->caption()
-         + form.SecLabel(rank, mode)->caption();
+    return place + (name.isEmpty() ? QStringLiteral("no name") : name) + QStringLiteral(", ") + chart.MinLabel(rank, mode)->caption()
+         + chart.SecLabel(rank, mode)->caption();
 }
 
 } // namespace explore

@@ -2,26 +2,28 @@
 #include "explore/explore.h"
 
 #include "catalogue/elements.h"
-#include "shell/frmMain.h"
+#include "chart/chart.h"
+
+using chart::Label;
 
 namespace explore {
 namespace {
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 } // namespace
 
-void ShowElement(frmMain& form, int index)
+void ShowElement(Chart& chart, int index)
 {
     const catalogue::ElementRecord& e = catalogue::Element(index);
-    form.lblName->setCaption(Text(e.name));
-    form.lblAtomicMass->setCaption(Text(e.atomicMass));
-    form.lblMelting->setCaption(Text(e.meltingPoint));
-    form.lblBoiling->setCaption(Text(e.boilingPoint));
-    form.lblNumber->setCaption(QString::number(e.number)); // written even while hidden
+    chart.lblName->setCaption(Text(e.name));
+    chart.lblAtomicMass->setCaption(Text(e.atomicMass));
+    chart.lblMelting->setCaption(Text(e.meltingPoint));
+    chart.lblBoiling->setCaption(Text(e.boilingPoint));
+    chart.lblNumber->setCaption(QString::number(e.number)); // written even while hidden
 }
 
-void EmptyPanel(frmMain& form)
+void EmptyPanel(Chart& chart)
 {
-    for (Label* label : {form.lblName, form.lblAtomicMass, form.lblMelting, form.lblBoiling, form.lblNumber})
+    for (Label* label : {chart.lblName, chart.lblAtomicMass, chart.lblMelting, chart.lblBoiling, chart.lblNumber})
         label->setCaption(QString());
 }
 

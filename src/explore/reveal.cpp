@@ -2,36 +2,36 @@
 #include "explore/explore.h"
 
 #include "game/game.h"
-#include "shell/frmMain.h"
+#include "chart/chart.h"
 
 namespace explore {
 
-void RevealGroup(frmMain& form, catalogue::Group group)
+void RevealGroup(Chart& chart, catalogue::Group group)
 {
-    game::ClearBoard(form);
-    form.LegendLabel(group)->setShown(true);
-    form.frmHold.Open(form.devicePixelRatioF());
+    game::ClearBoard(chart);
+    chart.LegendLabel(group)->setShown(true);
+    chart.frmHold.Open(chart.DevicePixelRatio());
     for (int i : catalogue::Members(group))
-        form.Image1[i]->setPicture(form.frmHold.Picture(i));
+        chart.Image1[i]->setPicture(chart.frmHold.Picture(i));
 }
 
-void RevealAll(frmMain& form)
+void RevealAll(Chart& chart)
 {
-    game::ClearBoard(form);
-    form.lblMetals->setShown(true);
-    form.lblNonMetals->setShown(true);
-    form.lblRareEarth->setShown(true);
-    form.lblNumber->setShown(false);
-    form.lblAtomicnum->setShown(false);
-    form.frmHold.Open(form.devicePixelRatioF());
+    game::ClearBoard(chart);
+    chart.lblMetals->setShown(true);
+    chart.lblNonMetals->setShown(true);
+    chart.lblRareEarth->setShown(true);
+    chart.lblNumber->setShown(false);
+    chart.lblAtomicnum->setShown(false);
+    chart.frmHold.Open(chart.DevicePixelRatio());
     for (int i = 0; i < catalogue::kElementCount; ++i)
-        form.Image1[i]->setPicture(form.frmHold.Picture(i));
+        chart.Image1[i]->setPicture(chart.frmHold.Picture(i));
 }
 
-void ClickAlkalineLabel(frmMain& form)
+void ClickAlkalineLabel(Chart& chart)
 {
-    if (form.lblAlkaline->shown())
-        RevealGroup(form, catalogue::Group::Alkaline);
+    if (chart.lblAlkaline->shown())
+        RevealGroup(chart, catalogue::Group::Alkaline);
 }
 
 } // namespace explore

@@ -2,20 +2,20 @@
 #include "game/game.h"
 
 #include "platform/units.h"
-#include "shell/frmMain.h"
+#include "chart/chart.h"
 
 namespace game {
 
 QString MinutesText(int elapsedSeconds) { return platform::TwoDigits(elapsedSeconds / 60); }
 QString SecondsText(int elapsedSeconds) { return platform::TwoDigits(elapsedSeconds % 60); }
 
-void Tick(frmMain& form)
+void Tick(Chart& chart)
 {
     // The count stops at its largest value instead of wrapping to a negative time.
-    if (form.ElapsedSeconds < kMaxElapsedSeconds)
-        ++form.ElapsedSeconds;
-    form.lblMin->setCaption(MinutesText(form.ElapsedSeconds));
-    form.lblSec->setCaption(SecondsText(form.ElapsedSeconds));
+    if (chart.ElapsedSeconds < kMaxElapsedSeconds)
+        ++chart.ElapsedSeconds;
+    chart.lblMin->setCaption(MinutesText(chart.ElapsedSeconds));
+    chart.lblSec->setCaption(SecondsText(chart.ElapsedSeconds));
 }
 
 } // namespace game

@@ -3,8 +3,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/random.h"
-#include "scores/highscores.h"
-#include "shell/frmMain.h"
+#include "chart/chart.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,17 +16,17 @@ namespace {
 
 constexpr qint16 kAllPlaced = kElementCount;
 
-void NextDraw(frmMain& form, int mode)
+void NextDraw(Chart& chart, int mode)
 {
-    PictureStore& store = StoreOf(form, mode);
+    PictureStore& store = StoreOf(chart, mode);
     if (store.PendingCount() == 0)
         return; // cannot happen while a game runs; never spin on an empty store
     do {
         platform::Randomize();
-        form.CurrentElement = qint16(NextDrawIndex(platform::Rnd()));
-    } while (!store.Pending(form.CurrentElement));
-    form.imgHolder->setPicture(store.Picture(form.CurrentElement));
-    form.imgHolder->setDragImage(form.imgHolder->picture());
+        chart.CurrentElement = qint16(NextDrawIndex(platform::Rnd()));
+    } while (!store.Pending(chart.CurrentElement));
+    chart.imgHolder->setPicture(store.Picture(chart.CurrentElement));
+    chart.imgHolder->setDragImage(chart.imgHolder->picture());
 }
 
 } // namespace
@@ -39,56 +38,50 @@ int NextDrawIndex(float r)
     return std::clamp(number - 1, 0, kElementCount - 1);
 }
 
-bool PlaceOnCell(frmMain& form, int cell)
+bool PlaceOnCell(Chart& chart, int cell)
 {
     for (int k = 0; k < 4; ++k) {
-        if (ColumnShown(form, k) && form.CurrentElement == cell) {
-            PictureStore& store = StoreOf(form, k);
-            form.Image1[cell]->setPicture(store.Picture(form.CurrentElement));
-            ++form.PlacedCount;
-            store.SetPending(form.CurrentElement, false);
-            form.imgHolder->setShown(true);
+        if (ColumnShown(chart, k) && chart.CurrentElement == cell) {
+            PictureStore& store = StoreOf(chart, k);
+            chart.Image1[cell]->setPicture(store.Picture(chart.CurrentElement));
+            ++chart.PlacedCount;
+            store.SetPending(chart.CurrentElement, false);
+            chart.imgHolder->setShown(true);
         }
     }
-    form.imgHolder->setShown(true);
+    chart.imgHolder->setShown(true);
 
-    if (form.PlacedCount != kAllPlaced) {
+    if (chart.PlacedCount != kAllPlaced) {
         for (int k = 0; k < 4; ++k)
-            if (ColumnShown(form, k))
-                NextDraw(form, k);
+            if (ColumnShown(chart, k))
+                NextDraw(chart, k);
         return false;
     }
-    form.imgHolder->setShown(false);
-    form.Timer1->setEnabled(false);
-    EndKeyboardPlacement(form);
+    chart.imgHolder->setShown(false);
+    chart.Timer1->setEnabled(false);
+    EndKeyboardPlacement(chart);
     return true;
 }
 
-void CompleteGame(frmMain& form)
+bool Congratulate(const Chart& chart)
 {
     // Only the game that the drop completed: not one started, nor a chart cleared, in between.
-    if (form.PlacedCount != kAllPlaced || ActiveMode(form) == kNoMode || form.Timer1->enabled())
-        return;
+    if (chart.PlacedCount != kAllPlaced || ActiveMode(chart) == kNoMode || chart.Timer1->enabled())
+        return false;
     platform::MsgBox(QStringLiteral("Congratulations for completing the Periodic Table"));
-    scores::EnterHighScore(form);
+    return true;
 }
 
-void DropOnCell(frmMain& form, int cell)
-{
-    if (PlaceOnCell(form, cell))
-        CompleteGame(form);
-}
+void DragOverBareWindow(Chart& chart) { chart.imgHolder->setShown(false); }
 
-void DragOverBareWindow(frmMain& form) { form.imgHolder->setShown(false); }
+void DropOnBareWindow(Chart& chart) { chart.imgHolder->setShown(true); }
 
-void DropOnBareWindow(frmMain& form) { form.imgHolder->setShown(true); }
-
-void DragEnded(frmMain& form, bool landed)
+void DragEnded(Chart& chart, bool landed)
 {
     // A tile that no cell and no bare window took (released over a label, outside the window, or
     // given up with Escape) goes back to the holder, or the game could not be finished.
     if (!landed)
-        PutBack(form);
+        PutBack(chart);
 }
 
 } // namespace game

@@ -3,8 +3,7 @@
 #include "game/game.h"
 
 #include "catalogue/elements.h"
-#include "explore/explore.h"
-#include "shell/frmMain.h"
+#include "chart/chart.h"
 
 #include <cstdlib>
 
@@ -27,11 +26,7 @@ int CellAt(int row, int column)
     return -1;
 }
 
-void Mark(frmMain& form, int cell)
-{
-    form.shpMark->markWidget(form.Image1[cell]);
-    explore::ShowElement(form, cell);
-}
+void Mark(Chart& chart, int cell) { chart.shpMark->markWidget(chart.Image1[cell]); }
 
 } // namespace
 
@@ -76,50 +71,50 @@ int NeighbourCell(int cell, Direction direction)
     return cell;
 }
 
-bool CanPickUp(const frmMain& form)
+bool CanPickUp(const Chart& chart)
 {
-    return ActiveMode(form) != kNoMode && form.PlacedCount != kElementCount && form.imgHolder->shown();
+    return ActiveMode(chart) != kNoMode && chart.PlacedCount != kElementCount && chart.imgHolder->shown();
 }
 
-bool PickUpWithPointer(frmMain& form)
+bool PickUpWithPointer(Chart& chart)
 {
-    if (!CanPickUp(form))
+    if (!CanPickUp(chart))
         return false;
-    form.imgHolder->setShown(false);
+    chart.imgHolder->setShown(false);
     return true;
 }
 
-void PutBack(frmMain& form)
+void PutBack(Chart& chart)
 {
-    if (ActiveMode(form) != kNoMode && form.PlacedCount != kElementCount)
-        form.imgHolder->setShown(true);
+    if (ActiveMode(chart) != kNoMode && chart.PlacedCount != kElementCount)
+        chart.imgHolder->setShown(true);
 }
 
-bool PickUpWithKeys(frmMain& form)
+bool PickUpWithKeys(Chart& chart)
 {
-    if (!CanPickUp(form))
+    if (!CanPickUp(chart))
         return false;
-    Mark(form, kHydrogen);
+    Mark(chart, kHydrogen);
     return true;
 }
 
-int MarkedCell(const frmMain& form)
+int MarkedCell(const Chart& chart)
 {
-    const QWidget* marked = form.shpMark->marked();
-    return marked && !form.shpMark->isHidden() ? form.CellOf(marked) : -1;
+    const QWidget* marked = chart.shpMark->marked();
+    return marked && !chart.shpMark->isHidden() ? chart.CellOf(marked) : -1;
 }
 
-void MoveMark(frmMain& form, Direction direction)
+void MoveMark(Chart& chart, Direction direction)
 {
-    const int cell = MarkedCell(form);
+    const int cell = MarkedCell(chart);
     if (cell >= 0)
-        Mark(form, NeighbourCell(cell, direction));
+        Mark(chart, NeighbourCell(cell, direction));
 }
 
-void EndKeyboardPlacement(frmMain& form)
+void EndKeyboardPlacement(Chart& chart)
 {
-    if (form.shpMark->marked())
-        form.shpMark->markWidget(nullptr);
+    if (chart.shpMark->marked())
+        chart.shpMark->markWidget(nullptr);
 }
 
 } // namespace game

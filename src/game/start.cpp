@@ -3,13 +3,14 @@
 
 #include "catalogue/families.h"
 #include "platform/random.h"
-#include "shell/frmMain.h"
+#include "chart/chart.h"
 
 #include <algorithm>
 #include <cmath>
 
 using catalogue::kElementCount;
 using catalogue::PictureStore;
+using chart::Label;
 
 namespace game {
 namespace {
@@ -31,36 +32,36 @@ constexpr ModeRules kModes[4] = {
 
 constexpr int kCommonPlacedAtStart = kElementCount - catalogue::kCommonCount; // 59
 
-void ShowColumn(frmMain& form, int mode, bool shown)
+void ShowColumn(Chart& chart, int mode, bool shown)
 {
     for (int rank = 1; rank <= 9; ++rank) {
-        form.NameLabel(rank, mode)->setShown(shown);
-        form.MinLabel(rank, mode)->setShown(shown);
-        form.SecLabel(rank, mode)->setShown(shown);
+        chart.NameLabel(rank, mode)->setShown(shown);
+        chart.MinLabel(rank, mode)->setShown(shown);
+        chart.SecLabel(rank, mode)->setShown(shown);
     }
 }
 
-void HideLegends(frmMain& form)
+void HideLegends(Chart& chart)
 {
     for (catalogue::Group group : catalogue::kLegendOrder)
-        form.LegendLabel(group)->setShown(false);
+        chart.LegendLabel(group)->setShown(false);
 }
 
-void ResetClockTexts(frmMain& form)
+void ResetClockTexts(Chart& chart)
 {
-    form.ElapsedSeconds = 0;
-    form.lblMin->setCaption(QStringLiteral("00"));
-    form.lblSec->setCaption(QStringLiteral("00"));
+    chart.ElapsedSeconds = 0;
+    chart.lblMin->setCaption(QStringLiteral("00"));
+    chart.lblSec->setCaption(QStringLiteral("00"));
 }
 
-void FirstDraw(frmMain& form, PictureStore& store, bool untilPending)
+void FirstDraw(Chart& chart, PictureStore& store, bool untilPending)
 {
     do {
         platform::Randomize();
-        form.CurrentElement = qint16(FirstDrawIndex(platform::Rnd()));
-        form.imgHolder->setPicture(store.Picture(form.CurrentElement));
-    } while (untilPending && !store.Pending(form.CurrentElement) && store.PendingCount() > 0);
-    form.imgHolder->setDragImage(form.imgHolder->picture());
+        chart.CurrentElement = qint16(FirstDrawIndex(platform::Rnd()));
+        chart.imgHolder->setPicture(store.Picture(chart.CurrentElement));
+    } while (untilPending && !store.Pending(chart.CurrentElement) && store.PendingCount() > 0);
+    chart.imgHolder->setDragImage(chart.imgHolder->picture());
 }
 
 } // namespace
@@ -72,69 +73,69 @@ int FirstDrawIndex(float r)
     return std::clamp(number - 1, 0, kElementCount - 1);
 }
 
-bool ColumnShown(const frmMain& form, int mode) { return form.lblFirstName[mode]->shown(); }
+bool ColumnShown(const Chart& chart, int mode) { return chart.lblFirstName[mode]->shown(); }
 
-int ActiveMode(const frmMain& form)
+int ActiveMode(const Chart& chart)
 {
     for (int k = 0; k < 4; ++k)
-        if (ColumnShown(form, k))
+        if (ColumnShown(chart, k))
             return k;
     return kNoMode;
 }
 
-PictureStore& StoreOf(frmMain& form, int mode) { return kModes[mode].plainTiles ? form.frmHold2 : form.frmHold; }
+PictureStore& StoreOf(Chart& chart, int mode) { return kModes[mode].plainTiles ? chart.frmHold2 : chart.frmHold; }
 
-void ClearBoard(frmMain& form)
+void ClearBoard(Chart& chart)
 {
-    EndKeyboardPlacement(form); // no tile is offered any more
+    EndKeyboardPlacement(chart); // no tile is offered any more
     for (int k = 0; k < 4; ++k)
-        ShowColumn(form, k, false);
-    ResetClockTexts(form);
-    for (Label* label : {form.lblTime, form.lblMin, form.lblSec, form.lblColon})
+        ShowColumn(chart, k, false);
+    ResetClockTexts(chart);
+    for (Label* label : {chart.lblTime, chart.lblMin, chart.lblSec, chart.lblColon})
         label->setShown(false);
     // Nothing shows the hidden clock until the next start resets it, so it need not tick meanwhile.
-    form.Timer1->setEnabled(false);
-    form.imgHolder->setShown(false);
-    HideLegends(form);
+    chart.Timer1->setEnabled(false);
+    chart.imgHolder->setShown(false);
+    HideLegends(chart);
     for (int i = 0; i < kElementCount; ++i)
-        form.Image1[i]->setPicture(form.Image2->picture());
+        chart.Image1[i]->setPicture(chart.Image2->picture());
 }
 
-void StartGame(frmMain& form, int mode)
+void StartGame(Chart& chart, int mode)
 {
     const ModeRules& rules = kModes[mode];
-    EndKeyboardPlacement(form); // the tile it was placing belongs to the game that ends here
+    EndKeyboardPlacement(chart); // the tile it was placing belongs to the game that ends here
     if (rules.clearFirst)
-        ClearBoard(form);
+        ClearBoard(chart);
 
     for (int k = 0; k < 4; ++k)
-        ShowColumn(form, k, k == mode);
+        ShowColumn(chart, k, k == mode);
     if (rules.hideLegends)
-        HideLegends(form);
+        HideLegends(chart);
 
-    ResetClockTexts(form);
-    for (Label* label : {form.lblColon, form.lblTime, form.lblMin, form.lblSec})
+    ResetClockTexts(chart);
+    for (Label* label : {chart.lblColon, chart.lblTime, chart.lblMin, chart.lblSec})
         label->setShown(true);
-    form.Timer1->setEnabled(true); // restarts the interval: the first tick comes a full second later
+    chart.Timer1->setEnabled(true); // restarts the interval: the first tick comes a full second later
 
     if (rules.hideNumber) {
-        form.lblNumber->setShown(false);
-        form.lblAtomicnum->setShown(false);
+        chart.lblNumber->setShown(false);
+        chart.lblAtomicnum->setShown(false);
     }
 
-    PictureStore& store = StoreOf(form, mode);
-    store.Open(form.devicePixelRatioF());
-    form.imgHolder->setShown(true);
-    form.PlacedCount = rules.commonOnly ? qint16(kCommonPlacedAtStart) : qint16(0);
+    PictureStore& store = StoreOf(chart, mode);
+    store.Open(chart.DevicePixelRatio());
+    chart.imgHolder->setShown(true);
+    chart.PlacedCount = rules.commonOnly ? qint16(kCommonPlacedAtStart) : qint16(0);
     // Every element of the game waits and its cell is emptied; in the common games the other 59
     // count as placed and show their tiles of this game's set from the start.
     for (int i = 0; i < kElementCount; ++i) {
         const bool played = !rules.commonOnly || catalogue::IsCommon(i);
         store.SetPending(i, played);
-        form.Image1[i]->setPicture(played ? form.Image2->picture() : store.Picture(i));
+        chart.Image1[i]->setPicture(played ? chart.Image2->picture() : store.Picture(i));
     }
 
-    FirstDraw(form, store, rules.commonOnly);
+    FirstDraw(chart, store, rules.commonOnly);
 }
 
 } // namespace game

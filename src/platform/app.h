@@ -1,5 +1,7 @@
 #pragma once
 // What every part of the program knows of the application itself.
+// The platform folder is our thin layer over Qt: controls, dialogs, files, settings, signals.
+// May use: Qt only.
 #include <QString>
 
 namespace platform {

@@ -34,11 +34,7 @@ void PointerCarry::end()
     QApplication::restoreOverrideCursor();
 }
 
-void PointerCarry::cancel()
-{
-    if (onCancel)
-        onCancel();
-}
+void PointerCarry::cancel() { emit cancelled(); }
 
 bool PointerCarry::eventFilter(QObject* receiver, QEvent* event)
 {
@@ -72,8 +68,8 @@ bool PointerCarry::eventFilter(QObject* receiver, QEvent* event)
         QWidget* releasedOn = QApplication::widgetAt(mouse->globalPosition().toPoint());
         if (releasedOn != pressedOn_)
             cancel();
-        else if (onClick)
-            onClick(releasedOn);
+        else
+            emit clickedOn(releasedOn);
         return true;
     }
     case QEvent::KeyPress: {

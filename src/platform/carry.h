@@ -9,8 +9,6 @@
 #include <QPixmap>
 #include <QPointer>
 
-#include <functional>
-
 class QWidget;
 
 namespace platform {
@@ -25,8 +23,10 @@ public:
     void end();
     bool active() const { return active_; }
 
-    std::function<void(QWidget* target)> onClick;
-    std::function<void()> onCancel;
+signals:
+    // The click that puts the carried tile down, with the widget it was made on.
+    void clickedOn(QWidget* target);
+    void cancelled();
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;

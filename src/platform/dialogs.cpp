@@ -1,6 +1,7 @@
 #include "platform/dialogs.h"
 
 #include "platform/app.h"
+#include "platform/testing.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -9,8 +10,8 @@
 
 namespace platform {
 namespace {
-MsgBoxHandler g_msgBox;
-InputBoxHandler g_inputBox;
+testing::MsgBoxHandler g_msgBox;
+testing::InputBoxHandler g_inputBox;
 bool g_ending = false;
 QPointer<QDialog> g_open; // the real dialog now waiting for the player, if any
 
@@ -23,7 +24,7 @@ int Run(QDialog& dialog)
 }
 } // namespace
 
-void RouteDialogs(MsgBoxHandler msgBox, InputBoxHandler inputBox)
+void testing::RouteDialogs(testing::MsgBoxHandler msgBox, testing::InputBoxHandler inputBox)
 {
     g_msgBox = std::move(msgBox);
     g_inputBox = std::move(inputBox);

@@ -1,9 +1,7 @@
 #pragma once
-// The two modal dialogs of the program. Tests route them to handlers of their own so that no
-// real dialog blocks them; the program itself always shows the real ones.
+// The two modal dialogs of the program. Tests route them to handlers of their own (see
+// platform/testing.h) so that no real dialog blocks them; the program always shows the real ones.
 #include <QString>
-
-#include <functional>
 
 namespace platform {
 
@@ -20,11 +18,5 @@ void EndDialogs();
 
 // A real dialog is open and waiting for the player.
 bool DialogOpen();
-
-using MsgBoxHandler = std::function<void(const QString& prompt, const QString& title)>;
-using InputBoxHandler = std::function<QString(const QString& prompt, const QString& title)>;
-
-// Empty handlers restore the real dialogs.
-void RouteDialogs(MsgBoxHandler msgBox, InputBoxHandler inputBox);
 
 } // namespace platform

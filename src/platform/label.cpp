@@ -57,8 +57,8 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click && onClick)
-        onClick();
+    if (click)
+        emit clicked();
 }
 
 // A tile over a label lands nowhere: the label takes the drag so the surface below stays out of it,

@@ -4,8 +4,6 @@
 // It swallows pointer moves and drags so that the surface under it does not react to them.
 #include <QLabel>
 
-#include <functional>
-
 namespace platform {
 
 struct LabelStyle {
@@ -26,7 +24,8 @@ public:
     void setShown(bool shown) { setVisible(shown); }
     bool shown() const { return !isHidden(); }
 
-    std::function<void()> onClick;
+signals:
+    void clicked();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

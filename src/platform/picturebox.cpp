@@ -16,41 +16,32 @@ namespace platform {
 namespace {
 
 // The drag reactions that cells and the bare surface share: only the holder's tile is taken.
-void EnterWithTile(QDragEnterEvent* event, const std::function<void(DragState)>& over)
+bool EnterWithTile(QDragEnterEvent* event)
 {
     if (!CarriesTile(event->mimeData())) {
         event->ignore();
-        return;
+        return false;
     }
     event->acceptProposedAction();
-    if (over)
-        over(DragState::Enter);
+    return true;
 }
 
-void MoveWithTile(QDragMoveEvent* event, bool takesDrop, const std::function<void(DragState)>& over)
+void MoveWithTile(QDragMoveEvent* event, bool takesDrop)
 {
     if (takesDrop)
         event->acceptProposedAction();
     else
         event->ignore();
-    if (over)
-        over(DragState::Over);
 }
 
-void LeaveWithTile(const std::function<void(DragState)>& over)
+bool DropTile(QDropEvent* event, bool takesDrop)
 {
-    if (over)
-        over(DragState::Leave);
-}
-
-void DropTile(QDropEvent* event, const std::function<void()>& drop)
-{
-    if (!drop || !CarriesTile(event->mimeData())) {
+    if (!takesDrop || !CarriesTile(event->mimeData())) {
         event->ignore();
-        return;
+        return false;
     }
     event->acceptProposedAction();
-    drop();
+    return true;
 }
 
 } // namespace
@@ -103,8 +94,7 @@ void PictureBox::paintEvent(QPaintEvent*)
 void PictureBox::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
-    if (onMouseMove)
-        onMouseMove();
+    emit mouseMoved();
     if (pressed_ && (event->buttons() & Qt::LeftButton)) {
         const QPoint at = event->position().toPoint();
         if ((at - pressAt_).manhattanLength() >= QApplication::startDragDistance() || !rect().contains(at)) {
@@ -121,8 +111,7 @@ void PictureBox::mousePressEvent(QMouseEvent* event)
         return;
     pressed_ = true;
     pressAt_ = event->position().toPoint();
-    if (onPress)
-        onPress();
+    emit pressed();
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
@@ -131,8 +120,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     if (!pressed_ || event->button() != Qt::LeftButton)
         return;
     pressed_ = false;
-    if (rect().contains(event->position().toPoint()) && onClick)
-        onClick();
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
 }
 
 void PictureBox::startDrag()
@@ -152,15 +141,29 @@ void PictureBox::startDrag()
     dragging_ = true;
     const Qt::DropAction result = drag->exec(Qt::MoveAction);
     dragging_ = false;
-    if (onDragEnded)
-        onDragEnded(result != Qt::IgnoreAction);
+    emit dragEnded(result != Qt::IgnoreAction);
 }
 
-void PictureBox::dragEnterEvent(QDragEnterEvent* event) { EnterWithTile(event, onDragOver); }
+void PictureBox::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (EnterWithTile(event))
+        emit dragPassed(DragState::Enter);
+}
+
 // Cells take the tile; the holder refuses a drop on itself.
-void PictureBox::dragMoveEvent(QDragMoveEvent* event) { MoveWithTile(event, bool(onDrop), onDragOver); }
-void PictureBox::dragLeaveEvent(QDragLeaveEvent*) { LeaveWithTile(onDragOver); }
-void PictureBox::dropEvent(QDropEvent* event) { DropTile(event, onDrop); }
+void PictureBox::dragMoveEvent(QDragMoveEvent* event)
+{
+    MoveWithTile(event, dropTarget_);
+    emit dragPassed(DragState::Over);
+}
+
+void PictureBox::dragLeaveEvent(QDragLeaveEvent*) { emit dragPassed(DragState::Leave); }
+
+void PictureBox::dropEvent(QDropEvent* event)
+{
+    if (DropTile(event, dropTarget_))
+        emit dropped();
+}
 
 Surface::Surface(QWidget* parent) : QWidget(parent)
 {
@@ -196,13 +199,27 @@ void Surface::keyPressEvent(QKeyEvent* event)
 void Surface::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
-    if (onMouseMove)
-        onMouseMove();
+    emit mouseMoved();
 }
 
-void Surface::dragEnterEvent(QDragEnterEvent* event) { EnterWithTile(event, onDragOver); }
-void Surface::dragMoveEvent(QDragMoveEvent* event) { MoveWithTile(event, true, onDragOver); }
-void Surface::dragLeaveEvent(QDragLeaveEvent*) { LeaveWithTile(onDragOver); }
-void Surface::dropEvent(QDropEvent* event) { DropTile(event, onDrop); }
+void Surface::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (EnterWithTile(event))
+        emit dragPassed(DragState::Enter);
+}
+
+void Surface::dragMoveEvent(QDragMoveEvent* event)
+{
+    MoveWithTile(event, true);
+    emit dragPassed(DragState::Over);
+}
+
+void Surface::dragLeaveEvent(QDragLeaveEvent*) { emit dragPassed(DragState::Leave); }
+
+void Surface::dropEvent(QDropEvent* event)
+{
+    if (DropTile(event, true))
+        emit dropped();
+}
 
 } // namespace platform

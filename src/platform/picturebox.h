@@ -27,25 +27,24 @@ public:
     void setDragImage(const QPixmap& image) { dragImage_ = image; }
     const QPixmap& dragImage() const { return dragImage_; }
     void setDragSource(bool on) { dragSource_ = on; }
+    // A drop target takes the tile dropped on it; any other frame refuses it (the holder).
+    void setDropTarget(bool on) { dropTarget_ = on; }
     void setShown(bool shown) { setVisible(shown); }
     bool shown() const { return !isHidden(); }
-    // From the press on a drag source until its click or its drag is over.
-    bool dragging() const { return pressed_ || dragging_; }
     // While the platform's nested drag loop runs.
     bool inDragLoop() const { return dragging_; }
 
-    std::function<void()> onMouseMove;
+signals:
+    void mouseMoved();
     // Drag source only: the press that begins a gesture, and a click (press and release on the
     // frame without a drag).
-    std::function<void()> onPress;
-    std::function<void()> onClick;
-    std::function<void(DragState)> onDragOver;
-    std::function<void()> onDrop;
+    void pressed();
+    void clicked();
+    void dragPassed(platform::DragState state);
+    // Drop target only: the tile was dropped here; handled to its end inside the drop event.
+    void dropped();
     // After a drag from this frame: whether some target took the tile.
-    std::function<void(bool landed)> onDragEnded;
-
-    // Runs the drag as a press would, with the platform's nested drag loop.
-    void startDrag();
+    void dragEnded(bool landed);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,8 +57,12 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Runs the drag of the drag image, with the platform's nested drag loop.
+    void startDrag();
+
     Fit fit_;
     bool dragSource_ = false;
+    bool dropTarget_ = false;
     bool pressed_ = false; // the primary button went down on this drag source, no drag yet
     QPoint pressAt_;
     bool dragging_ = false;
@@ -79,10 +82,13 @@ class Surface : public QWidget {
 public:
     explicit Surface(QWidget* parent);
 
-    std::function<void()> onMouseMove;
-    std::function<void(DragState)> onDragOver;
-    std::function<void()> onDrop;
+    // Answers whether the key was taken; a callback, since the key event needs the answer.
     std::function<bool(Key)> onKey;
+
+signals:
+    void mouseMoved();
+    void dragPassed(platform::DragState state);
+    void dropped();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,6 +1,9 @@
 #include "platform/random.h"
+#include "platform/testing.h"
 
 #include <chrono>
+#include <cstdint>
+#include <functional>
 
 namespace platform {
 namespace {
@@ -37,8 +40,10 @@ float Rnd()
     return static_cast<float>(NextBits() >> 40) * (1.0f / 16777216.0f);
 }
 
+} // namespace platform
+
+namespace platform::testing {
 void SeedRandom(std::uint64_t seed) { g_state = seed; }
 void RouteRandom(std::function<float()> source) { g_source = std::move(source); }
 void FreezeClockForRandom(bool frozen) { g_clockFrozen = frozen; }
-
-} // namespace platform
+} // namespace platform::testing

@@ -1,11 +1,11 @@
 #include "scores/highscores.h"
 
-#include "game/game.h"
 #include "platform/dialogs.h"
 #include "platform/folderlock.h"
 #include "scores/ranking.h"
 #include "scores/scorefile.h"
-#include "shell/frmMain.h"
+#include "scores/testing.h"
+#include "chart/chart.h"
 
 #include <QDebug>
 #include <QDir>
@@ -67,30 +67,30 @@ QStringList SaveFolders(bool sharedWritable)
     return folders;
 }
 
-Table ReadColumn(const frmMain& form, int mode)
+Table ReadColumn(const Chart& chart, int mode)
 {
     Table table;
     for (int rank = 1; rank <= kRanks; ++rank)
-        table[rank - 1] = {form.NameLabel(rank, mode)->caption(), form.MinLabel(rank, mode)->caption(),
-                           form.SecLabel(rank, mode)->caption()};
+        table[rank - 1] = {chart.NameLabel(rank, mode)->caption(), chart.MinLabel(rank, mode)->caption(),
+                           chart.SecLabel(rank, mode)->caption()};
     return table;
 }
 
-void WriteColumn(frmMain& form, int mode, const Table& table)
+void WriteColumn(Chart& chart, int mode, const Table& table)
 {
     for (int rank = 1; rank <= kRanks; ++rank) {
         const Row& row = table[rank - 1];
-        form.NameLabel(rank, mode)->setCaption(row.name);
-        form.MinLabel(rank, mode)->setCaption(row.minutes);
-        form.SecLabel(rank, mode)->setCaption(row.seconds);
+        chart.NameLabel(rank, mode)->setCaption(row.name);
+        chart.MinLabel(rank, mode)->setCaption(row.minutes);
+        chart.SecLabel(rank, mode)->setCaption(row.seconds);
     }
 }
 
 // The rows this run entered in a mode that the folder's file does not hold yet.
-QList<EnteredRow*> NotYetIn(frmMain& form, int mode, const QString& folder)
+QList<EnteredRow*> NotYetIn(RunScores& run, int mode, const QString& folder)
 {
     QList<EnteredRow*> rows;
-    for (EnteredRow& entered : form.ScoreRun.entered[mode])
+    for (EnteredRow& entered : run.entered[mode])
         if (!entered.writtenTo.contains(folder))
             rows << &entered;
     return rows;
@@ -106,11 +106,12 @@ QList<Row> RowsOf(const QList<EnteredRow*>& entered)
 
 // The table as this run should see it: the whole file in the folder with this run's rows ranked
 // in, or the column when the folder holds no whole file.
-Table MergedView(frmMain& form, int mode, const QString& folder, const std::optional<Table>& onDisk)
+Table MergedView(const Chart& chart, RunScores& run, int mode, const QString& folder,
+                 const std::optional<Table>& onDisk)
 {
     if (!onDisk)
-        return ReadColumn(form, mode);
-    return MergeEntries(*onDisk, RowsOf(NotYetIn(form, mode, folder)), form.ScoreRun.timesFilled);
+        return ReadColumn(chart, mode);
+    return MergeEntries(*onDisk, RowsOf(NotYetIn(run, mode, folder)), run.timesFilled);
 }
 
 enum class Saved { Yes, NotAFile, Failed };
@@ -118,25 +119,25 @@ enum class Saved { Yes, NotAFile, Failed };
 // Under the folder's lock: writes the mode's table, merged with the file as it stands now, into the
 // folder, unless the file already holds it. With `show`, the column then shows the saved table; a
 // copy kept in the per-user folder while the shared one is out of reach does not replace it.
-Saved SaveInto(frmMain& form, int mode, const QString& folder, bool show)
+Saved SaveInto(Chart& chart, RunScores& run, int mode, const QString& folder, bool show)
 {
     const QString path = PathIn(folder, mode);
     const std::optional<Table> onDisk = ReadScoreFile(path);
-    const Table table = MergedView(form, mode, folder, onDisk);
-    // Rewritten only when its bytes change: a new row, filled times, or a file in an older form.
+    const Table table = MergedView(chart, run, mode, folder, onDisk);
+    // Rewritten only when its bytes change: a new row, filled times, or a file in an older chart.
     if (!FileHolds(path, table) && !WriteScoreFile(path, table)) {
         const QFileInfo info(path);
         return info.isDir() && !info.isSymLink() ? Saved::NotAFile : Saved::Failed;
     }
-    for (EnteredRow* entered : NotYetIn(form, mode, folder))
+    for (EnteredRow* entered : NotYetIn(run, mode, folder))
         entered->writtenTo << folder;
     if (show)
-        WriteColumn(form, mode, table);
+        WriteColumn(chart, mode, table);
     return Saved::Yes;
 }
 
 // Saves the tables of the given modes, each into the first folder that takes it.
-void SaveTables(frmMain& form, QList<int> modes)
+void SaveTables(Chart& chart, RunScores& run, QList<int> modes)
 {
     const bool sharedWritable = SharedFolderWritable();
     if (!sharedWritable)
@@ -157,7 +158,7 @@ void SaveTables(frmMain& form, QList<int> modes)
         if (!lock.held())
             continue;
         for (auto mode = modes.begin(); mode != modes.end();) {
-            const Saved saved = SaveInto(form, *mode, folder, folder == folders.first());
+            const Saved saved = SaveInto(chart, run, *mode, folder, folder == folders.first());
             if (saved == Saved::Yes) {
                 mode = modes.erase(mode);
                 continue;
@@ -176,17 +177,10 @@ void SaveTables(frmMain& form, QList<int> modes)
 
 } // namespace
 
-void UseScoreFolder(const QString& folder)
-{
-    g_sharedFolder = folder;
-    g_told.clear();
-}
 
-void UseLockWait(std::chrono::milliseconds wait) { g_lockWait = wait; }
-
-void LoadAllTables(frmMain& form)
+void LoadAllTables(Chart& chart, RunScores& run)
 {
-    form.ScoreRun = {};
+    run = {};
     const bool sharedWritable = SharedFolderWritable();
     if (!sharedWritable)
         TellFallback();
@@ -210,34 +204,33 @@ void LoadAllTables(frmMain& form)
         for (const QString& folder : folders) {
             if (const std::optional<Table> table = ReadScoreFile(PathIn(folder, mode))) {
                 // The column changes only once the whole file is in hand.
-                WriteColumn(form, mode, *table);
+                WriteColumn(chart, mode, *table);
                 break;
             }
         }
     }
 }
 
-void SaveAllTables(frmMain& form) { SaveTables(form, {0, 1, 2, 3}); }
+void SaveAllTables(Chart& chart, RunScores& run) { SaveTables(chart, run, {0, 1, 2, 3}); }
 
-void EnterHighScore(frmMain& form)
+void EnterHighScore(Chart& chart, RunScores& run, int mode)
 {
-    form.ScoreRun.timesFilled = true;
+    run.timesFilled = true;
     for (int mode = 0; mode < kModes; ++mode) {
-        Table table = ReadColumn(form, mode);
+        Table table = ReadColumn(chart, mode);
         FillEmptyTimes(table);
-        WriteColumn(form, mode, table);
+        WriteColumn(chart, mode, table);
     }
 
-    const int mode = game::ActiveMode(form);
-    if (mode == game::kNoMode)
+    if (mode < 0 || mode >= kModes)
         return;
     // Another game may have entered rows since this one loaded: rank against the file as it is.
     const QStringList folders = SaveFolders(SharedFolderWritable());
     if (!folders.isEmpty())
-        WriteColumn(form, mode, MergedView(form, mode, folders[0], ReadScoreFile(PathIn(folders[0], mode))));
-    Table table = ReadColumn(form, mode);
-    const QString minutes = form.lblMin->caption();
-    const QString seconds = form.lblSec->caption();
+        WriteColumn(chart, mode, MergedView(chart, run, mode, folders[0], ReadScoreFile(PathIn(folders[0], mode))));
+    Table table = ReadColumn(chart, mode);
+    const QString minutes = chart.lblMin->caption();
+    const QString seconds = chart.lblSec->caption();
     const Place place = FindPlace(table, TimeValue(minutes, seconds));
     if (place.rank == 0)
         return;
@@ -246,9 +239,19 @@ void EnterHighScore(frmMain& form)
     const QString name = OneLine(platform::InputBox(place.prompt, QStringLiteral("High Score")));
     const Row row{name, minutes, QLatin1Char(':') + seconds};
     InsertAt(table, place.rank, row);
-    WriteColumn(form, mode, table);
-    form.ScoreRun.entered[mode].append({row, {}});
-    SaveTables(form, {mode});
+    WriteColumn(chart, mode, table);
+    run.entered[mode].append({row, {}});
+    SaveTables(chart, run, {mode});
 }
 
 } // namespace scores
+
+namespace scores::testing {
+void UseScoreFolder(const QString& folder)
+{
+    g_sharedFolder = folder;
+    g_told.clear();
+}
+
+void UseLockWait(std::chrono::milliseconds wait) { g_lockWait = wait; }
+} // namespace scores::testing

@@ -1,5 +1,6 @@
 #pragma once
 // High scores: the four nine-place tables shown in the score columns, and their files.
+// May use: chart, catalogue, platform.
 //
 // The files live in one folder shared by all users (VELMOR08_SCORE_DIR at build time), created when
 // it is missing and can be. Where this user cannot write there, the tables are kept in the per-user
@@ -18,9 +19,13 @@
 #include <array>
 #include <chrono>
 
-class frmMain;
+namespace chart {
+class Chart;
+}
 
 namespace scores {
+
+using chart::Chart;
 
 // What a run has done to the tables beyond what their files held: the rows it entered, each with
 // the folders whose file already has it, and whether a completed game filled the empty times.
@@ -40,17 +45,13 @@ constexpr std::chrono::milliseconds kLockWait{3000};
 // After a completed game: rank the finishing time against the table as it stands on disk, ask for
 // a name, enter the row and save its table at once, so that the record outlives a run that ends
 // without a clean close.
-void EnterHighScore(frmMain& form);
+// `mode` is the active GameMode, or -1 when no game is on (the empty times are filled all the same).
+void EnterHighScore(Chart& chart, RunScores& run, int mode);
 
 // Read the four tables into the score columns / write the changed ones back, mode 0 first. Each
 // file is read on its own: one that is missing or damaged leaves only its own column as it was.
-void LoadAllTables(frmMain& form);
-void SaveAllTables(frmMain& form);
-
-// Tests: use this folder in place of the shared score folder, as a new run would find it. The
-// per-user folder stays the application data location, which tests move with XDG_DATA_HOME.
-void UseScoreFolder(const QString& folder);
-// Tests: wait this long for a folder's lock instead of kLockWait.
-void UseLockWait(std::chrono::milliseconds wait);
+// The load starts `run` afresh.
+void LoadAllTables(Chart& chart, RunScores& run);
+void SaveAllTables(Chart& chart, RunScores& run);
 
 } // namespace scores

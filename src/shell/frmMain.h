@@ -1,28 +1,19 @@
 #pragma once
-// The main window: every control as a named member, the game counters and the two picture stores.
-// This header is the map of the window; the other subsystems reach the controls by these names.
+// The main window around the chart: the menus, the status bar and the close. The client area's
+// controls are the chart's (chart/chart.h). The shell folder composes the program: start-up and
+// splash, this window, its load and unload, and the wiring. May use every layer.
 #include <QMainWindow>
 
 #include <array>
-#include <functional>
+#include <memory>
 
-#include "catalogue/elements.h"
 #include "catalogue/families.h"
-#include "catalogue/picturestore.h"
-#include "platform/carry.h"
-#include "platform/focusmark.h"
-#include "platform/label.h"
-#include "platform/picturebox.h"
+#include "chart/chart.h"
 #include "platform/statusbar.h"
-#include "platform/timer.h"
 #include "scores/highscores.h"
 
 class QAction;
 class QMenu;
-
-using platform::Label;
-using platform::PictureBox;
-using ScoreArray = std::array<Label*, 4>; // one label per GameMode, all on the same rectangle
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -30,73 +21,8 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // The bare window: the client area beneath all controls.
-    platform::Surface* Surface = nullptr;
-
-    // Board, holder and blank picture.
-    std::array<PictureBox*, catalogue::kElementCount> Image1{};
-    PictureBox* imgHolder = nullptr;
-    PictureBox* Image2 = nullptr;
-
-    // Playing without dragging: the keyboard's mark on the chart (shown only while the keyboard
-    // places the holder's tile; the cell it frames is the marked cell) and the pointer that
-    // carries the tile after a click on the holder.
-    platform::FocusMark* shpMark = nullptr;
-    platform::PointerCarry* Carry = nullptr;
-
-    // Clock.
-    Label* lblTime = nullptr;
-    Label* lblMin = nullptr;
-    Label* lblColon = nullptr;
-    Label* lblSec = nullptr;
-    platform::Timer* Timer1 = nullptr;
-
-    // Information panel: headings and values.
-    Label* lblElementHeading = nullptr;
-    Label* lblAtomicnum = nullptr;
-    Label* lblAtomicMassHeading = nullptr;
-    Label* lblMeltingHeading = nullptr;
-    Label* lblBoilingHeading = nullptr;
-    Label* lblName = nullptr;
-    Label* lblNumber = nullptr;
-    Label* lblAtomicMass = nullptr;
-    Label* lblMelting = nullptr;
-    Label* lblBoiling = nullptr;
-
-    // Legend labels.
-    Label* lblAlkali = nullptr;
-    Label* lblAlkaline = nullptr;
-    Label* lblTransition = nullptr;
-    Label* lblAluminum = nullptr;
-    Label* lblCarbon = nullptr;
-    Label* lblNitrogen = nullptr;
-    Label* lblOxygen = nullptr;
-    Label* lblHalogens = nullptr;
-    Label* lblNobel = nullptr;
-    Label* lblLanthanide = nullptr;
-    Label* lblActinide = nullptr;
-    Label* lblMetals = nullptr;
-    Label* lblNonMetals = nullptr;
-    Label* lblRareEarth = nullptr;
-
-    // Score panel: nine ranks of name, minutes and seconds, each an array over the four modes.
-    ScoreArray lblFirstName{}, lblFirstMin{}, lblFirstSec{};
-    ScoreArray lblSecondName{}, lblSecondMin{}, lblSecondSec{};
-    ScoreArray lblThirdName{}, lblThirdMin{}, lblThirdSec{};
-    ScoreArray lblFourthName{}, lblFourthMin{}, lblFourthSec{};
-    ScoreArray lblFifthName{}, lblFifthMin{}, lblFifthSec{};
-    ScoreArray lblSixthName{}, lblSixthMin{}, lblSixthSec{};
-    ScoreArray lblSeventhName{}, lblSeventhMin{}, lblSeventhSec{};
-    ScoreArray lblEighthName{}, lblEighthMin{}, lblEighthSec{};
-    ScoreArray lblNinthName{}, lblNinthMin{}, lblNinthSec{};
-
-    // The ElementIndex of a board cell, or -1 for any other widget.
-    int CellOf(const QWidget* widget) const;
-
-    // Score labels by rank (1 to 9) and field, for code that walks a table.
-    Label* NameLabel(int rank, int mode) const;
-    Label* MinLabel(int rank, int mode) const;
-    Label* SecLabel(int rank, int mode) const;
+    // The client area: every control of the chart, its counters and picture stores.
+    const std::unique_ptr<chart::Chart> chart;
 
     // Status bar and menus.
     platform::StatusBar* sbStatusBar = nullptr;
@@ -127,33 +53,19 @@ public:
     QAction* mnuWONumber = nullptr;
     QAction* mnuPlayAtomic = nullptr;
 
-    // The legend label and the View entry of a group.
-    Label* LegendLabel(catalogue::Group group) const;
+    // The View entry of a group.
     QAction* GroupMenuItem(catalogue::Group group) const;
-
-    // Game counters.
-    qint16 PlacedCount = 0;
-    qint16 CurrentElement = 0;
-    qint16 ElapsedSeconds = 0;
 
     // What this run has entered in the score tables, for merging with what other games wrote.
     scores::RunScores ScoreRun;
 
-    // Picture stores: numbered tiles and plain tiles, with their pending flags.
-    catalogue::PictureStore frmHold{true};
-    catalogue::PictureStore frmHold2{false};
-
-    // Set by the start-up wiring; run when the window closes.
-    std::function<void()> onUnload;
-    // Runs onUnload unless it has run: when the window closes, or when the process ends without
-    // the window closing.
-    void Unload();
+signals:
+    // The window is closing, however it was closed.
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void CreateControls();
     void CreateMenus();
-    bool unloaded_ = false;
 };

@@ -6,17 +6,8 @@
 #include "scores/highscores.h"
 #include "shell/frmMain.h"
 
-#include "platform/dialogs.h"
-#include "platform/dragdrop.h"
-#include "platform/endrequest.h"
-
 #include <QGuiApplication>
-#include <QPointer>
 #include <QScreen>
-#include <QSessionManager>
-#include <QTimer>
-
-#include <cstdlib>
 
 namespace shell {
 namespace {
@@ -54,6 +45,8 @@ QRect ToPixels(const QRect& units)
     return platform::UnitsRect(units.x(), units.y(), units.width(), units.height());
 }
 
+} // namespace
+
 void SavePlacement(const frmMain& form)
 {
     if (form.windowState() & Qt::WindowMinimized)
@@ -63,30 +56,6 @@ void SavePlacement(const frmMain& form)
         platform::SaveSetting(platform::kAppTitle, kSection, QString::fromLatin1(kPlacement[i].key),
                               QString::number(platform::PixelsToUnits(values[i])));
 }
-
-// The main window of the program, for the unload when the process ends without closing it.
-QPointer<frmMain> g_mainWindow;
-
-void UnloadAtExit()
-{
-    if (g_mainWindow)
-        g_mainWindow->Unload();
-}
-
-// Closes the window, and so runs the unload, once no drag loop or dialog holds the event loop:
-// closing from inside one would run the unload in the middle of the drop that opened it. It is
-// always queued, so that what a drop has queued (the end of a game) runs first.
-void CloseWhenFree(frmMain& form, int delayMs = 0)
-{
-    QTimer::singleShot(delayMs, &form, [&form] {
-        if (platform::DialogOpen() || form.imgHolder->inDragLoop())
-            return CloseWhenFree(form, 10);
-        form.close();
-        QCoreApplication::quit(); // also when the window was never shown
-    });
-}
-
-} // namespace
 
 QRect StoredPlacement()
 {
@@ -102,7 +71,7 @@ void MainLoad(frmMain& form)
 {
     // A failure while loading the scores never stops the load.
     try {
-        scores::LoadAllTables(form);
+        scores::LoadAllTables(*form.chart, form.ScoreRun);
     } catch (...) {
     }
 
@@ -111,47 +80,25 @@ void MainLoad(frmMain& form)
     form.move(placement.topLeft());
     form.resize(placement.size());
 
+    chart::Chart& c = *form.chart;
     const qreal ratio = form.devicePixelRatioF();
-    form.frmHold.Open(ratio);
-    form.frmHold2.Open(ratio);
+    c.frmHold.Open(ratio);
+    c.frmHold2.Open(ratio);
     for (int i = 0; i < catalogue::kElementCount; ++i)
-        form.Image1[i]->setPicture(form.frmHold.Picture(i));
-    form.imgHolder->setShown(false);
-    for (Label* label : {form.lblName, form.lblAtomicMass, form.lblMelting, form.lblBoiling})
+        c.Image1[i]->setPicture(c.frmHold.Picture(i));
+    c.imgHolder->setShown(false);
+    for (chart::Label* label : {c.lblName, c.lblAtomicMass, c.lblMelting, c.lblBoiling})
         label->setCaption(QString());
 }
 
 void MainUnload(frmMain& form)
 {
-    scores::SaveAllTables(form);
-    form.Timer1->setEnabled(false);
-    form.frmHold2.Close();
-    form.frmHold.Close();
+    chart::Chart& c = *form.chart;
+    scores::SaveAllTables(c, form.ScoreRun);
+    c.Timer1->setEnabled(false);
+    c.frmHold2.Close();
+    c.frmHold.Close();
     SavePlacement(form);
-}
-
-void WireProgramEnd(frmMain& form)
-{
-    frmMain* f = &form;
-    // A signal ends a drag and closes an open dialog as OK (a typed name is entered); the game then
-    // closes as through File, Exit.
-    platform::OnEndRequest([f] {
-        platform::EndDialogs();
-        platform::CancelDrag();
-        CloseWhenFree(*f);
-    });
-    // The session manager asks for the data to be saved before it ends the session (or at a
-    // checkpoint); at the end it tells the application to quit, and the platform closes the window.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, f, [f](QSessionManager&) {
-        scores::SaveAllTables(*f);
-        SavePlacement(*f);
-    });
-    // The platform ends the process with exit() when the display goes away (the X server ended
-    // with the session): the unload then runs from there, with the window still in memory. Set
-    // after the load, so that what the load set up is still there when exit() gets to it.
-    static const bool atExitSet = std::atexit(UnloadAtExit) == 0;
-    Q_UNUSED(atExitSet);
-    g_mainWindow = f;
 }
 
 } // namespace shell

@@ -4,6 +4,7 @@
 #include "shell/frmMain.h"
 #include "shell/lifecycle.h"
 #include "shell/splash.h"
+#include "shell/wiring.h"
 
 #include <QApplication>
 
@@ -23,6 +24,7 @@ std::unique_ptr<frmMain> StartUp(const StartUpObserver& observe)
 
     auto form = std::make_unique<frmMain>();
     QApplication::setWindowIcon(form->windowIcon()); // the dialogs carry it too
+    WireEvents(*form);
     step("load-begin");
     MainLoad(*form);
     step("load-end");

@@ -1,61 +1,92 @@
-// The table of reactions: which event of which control runs which operation.
+// The table of reactions: which event of which control runs which operation, what one subsystem's
+// result starts in another, the deferred calls, and every way the program ends.
 #include "shell/wiring.h"
 
 #include "explore/explore.h"
 #include "game/game.h"
 #include "platform/accessible.h"
+#include "platform/dialogs.h"
+#include "platform/dragdrop.h"
+#include "platform/endrequest.h"
+#include "scores/highscores.h"
 #include "shell/frmMain.h"
 #include "shell/lifecycle.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QSessionManager>
 #include <QTimer>
 
+#include <cstdlib>
+
 using catalogue::Group;
+using chart::Chart;
+using chart::Label;
+using chart::PictureBox;
 
 namespace shell {
 namespace {
+
+// The end of a completed game: the congratulation box, then the high-score step for the mode the
+// game was played in.
+void CompleteGame(frmMain* f)
+{
+    Chart& c = *f->chart;
+    if (game::Congratulate(c))
+        scores::EnterHighScore(c, f->ScoreRun, game::ActiveMode(c));
+}
 
 // Every way of putting the tile on a cell ends here. The tile is placed, counted and the clock
 // switched off at once; only the dialogs of a completed game wait until the event is over, so that
 // they never open inside the platform's drag loop.
 void DropTileOn(frmMain* f, int cell)
 {
-    if (game::PlaceOnCell(*f, cell))
-        QTimer::singleShot(0, f, [f] { game::CompleteGame(*f); });
+    if (game::PlaceOnCell(*f->chart, cell))
+        QTimer::singleShot(0, f, [f] { CompleteGame(f); });
 }
 
 // The click that ends a pointer carry: on a cell it is a drop there, on the bare window a drop on
 // the bare window, anywhere else the tile goes back to the holder.
 void CarriedClick(frmMain* f, QWidget* target)
 {
-    f->Carry->end();
-    if (const int cell = f->CellOf(target); cell >= 0)
+    Chart& c = *f->chart;
+    c.Carry->end();
+    if (const int cell = c.CellOf(target); cell >= 0)
         DropTileOn(f, cell);
-    else if (target == f->Surface)
-        game::DropOnBareWindow(*f);
+    else if (target == c.Surface)
+        game::DropOnBareWindow(c);
     else
-        game::PutBack(*f);
+        game::PutBack(c);
 }
+
+// The keyboard's mark shows its element in the information panel, as pointing at the cell does.
+void ShowMarked(Chart& c) { explore::ShowElement(c, game::MarkedCell(c)); }
 
 // The chart's keys: Space or Enter picks the tile up, and drops it on the marked cell once it is
 // up; the arrows move the mark; Escape puts the tile back. Keys that do nothing go on to the window.
 bool KeyOnChart(frmMain* f, platform::Key key)
 {
-    const int marked = game::MarkedCell(*f);
-    if (marked >= 0 && !game::CanPickUp(*f)) { // the game it was placing for is over
-        game::EndKeyboardPlacement(*f);
+    Chart& c = *f->chart;
+    const int marked = game::MarkedCell(c);
+    if (marked >= 0 && !game::CanPickUp(c)) { // the game it was placing for is over
+        game::EndKeyboardPlacement(c);
         return false;
     }
     switch (key) {
     case platform::Key::Activate:
-        if (marked < 0)
-            return game::PickUpWithKeys(*f);
-        DropTileOn(f, marked);
+        if (marked >= 0) {
+            DropTileOn(f, marked);
+            return true;
+        }
+        if (!game::PickUpWithKeys(c))
+            return false;
+        ShowMarked(c);
         return true;
     case platform::Key::Cancel:
         if (marked < 0)
             return false;
-        game::EndKeyboardPlacement(*f);
+        game::EndKeyboardPlacement(c);
         return true;
     case platform::Key::Left:
     case platform::Key::Right:
@@ -63,40 +94,82 @@ bool KeyOnChart(frmMain* f, platform::Key key)
     case platform::Key::Down:
         if (marked < 0)
             return false;
-        game::MoveMark(*f, key == platform::Key::Left    ? game::Direction::Left
-                           : key == platform::Key::Right ? game::Direction::Right
-                           : key == platform::Key::Up    ? game::Direction::Up
-                                                         : game::Direction::Down);
+        game::MoveMark(c, key == platform::Key::Left    ? game::Direction::Left
+                          : key == platform::Key::Right ? game::Direction::Right
+                          : key == platform::Key::Up    ? game::Direction::Up
+                                                        : game::Direction::Down);
+        ShowMarked(c);
         return true;
     }
     return false;
 }
 
 // What a screen reader reads of each control, asked for whenever it reads it.
-void DescribeControls(frmMain& form)
+void DescribeControls(const Chart& c)
 {
     using platform::SetAccessibleText;
-    const frmMain* f = &form;
-    SetAccessibleText(form.Surface, QAccessible::Client, [] { return QStringLiteral("Periodic Table chart"); },
+    const Chart* p = &c;
+    SetAccessibleText(c.Surface, QAccessible::Client, [] { return QStringLiteral("Periodic Table chart"); },
                       [] { return explore::HowToPlace(); });
     for (int i = 0; i < catalogue::kElementCount; ++i)
-        SetAccessibleText(form.Image1[i], QAccessible::Cell, [f, i] { return explore::CellName(*f, i); },
+        SetAccessibleText(c.Image1[i], QAccessible::Cell, [p, i] { return explore::CellName(*p, i); },
                           [i] { return explore::CellPlace(i); });
-    SetAccessibleText(form.imgHolder, QAccessible::Graphic, [f] { return explore::HolderName(*f); },
+    SetAccessibleText(c.imgHolder, QAccessible::Graphic, [p] { return explore::HolderName(*p); },
                       [] { return explore::HowToPlace(); });
-    const std::pair<Label*, Label*> panel[] = {{form.lblElementHeading, form.lblName},
-                                               {form.lblAtomicnum, form.lblNumber},
-                                               {form.lblAtomicMassHeading, form.lblAtomicMass},
-                                               {form.lblMeltingHeading, form.lblMelting},
-                                               {form.lblBoilingHeading, form.lblBoiling}};
+    const std::pair<Label*, Label*> panel[] = {{c.lblElementHeading, c.lblName},
+                                               {c.lblAtomicnum, c.lblNumber},
+                                               {c.lblAtomicMassHeading, c.lblAtomicMass},
+                                               {c.lblMeltingHeading, c.lblMelting},
+                                               {c.lblBoilingHeading, c.lblBoiling}};
     for (const auto& [heading, value] : panel)
         SetAccessibleText(value, QAccessible::StaticText,
                           [heading = heading, value = value] { return explore::PanelValueName(*heading, *value); });
-    SetAccessibleText(form.lblTime, QAccessible::StaticText, [f] { return explore::ClockName(*f); });
+    SetAccessibleText(c.lblTime, QAccessible::StaticText, [p] { return explore::ClockName(*p); });
     for (int rank = 1; rank <= 9; ++rank)
         for (int mode = 0; mode < 4; ++mode)
-            SetAccessibleText(form.NameLabel(rank, mode), QAccessible::StaticText,
-                              [f, rank, mode] { return explore::ScoreRowName(*f, rank, mode); });
+            SetAccessibleText(c.NameLabel(rank, mode), QAccessible::StaticText,
+                              [p, rank, mode] { return explore::ScoreRowName(*p, rank, mode); });
+}
+
+// The unload of a window, run once whichever way of ending gets to it first; a child of the window.
+class Unloader : public QObject {
+    Q_OBJECT
+public:
+    explicit Unloader(frmMain* form) : QObject(form), form_(form) {}
+    void run()
+    {
+        if (done_)
+            return;
+        done_ = true;
+        MainUnload(*form_);
+    }
+
+private:
+    frmMain* form_;
+    bool done_ = false;
+};
+
+// The window whose unload runs when the process ends without closing it.
+QPointer<frmMain> g_mainWindow;
+
+void UnloadAtExit()
+{
+    if (g_mainWindow)
+        if (auto* unloader = g_mainWindow->findChild<Unloader*>(QString(), Qt::FindDirectChildrenOnly))
+            unloader->run();
+}
+
+// Closes the window, and so runs the unload, once no drag loop or dialog holds the event loop:
+// closing from inside one would run the unload in the middle of the drop that opened it. It is
+// always queued, so that what a drop has queued (the end of a game) runs first.
+void CloseWhenFree(frmMain* f, int delayMs = 0)
+{
+    QTimer::singleShot(delayMs, f, [f] {
+        if (platform::DialogOpen() || f->chart->imgHolder->inDragLoop())
+            return CloseWhenFree(f, 10);
+        f->close();
+        QCoreApplication::quit(); // also when the window was never shown
+    });
 }
 
 } // namespace
@@ -104,55 +177,85 @@ void DescribeControls(frmMain& form)
 void WireEvents(frmMain& form)
 {
     frmMain* f = &form;
+    Chart& c = *form.chart;
+    Chart* p = &c;
 
-    // Window: unload on close, pointer and drags over the bare window.
-    form.onUnload = [f] { MainUnload(*f); };
+    // Window: unload on close, however it is closed; pointer and drags over the bare window.
+    auto* unloader = new Unloader(f);
+    QObject::connect(f, &frmMain::closing, unloader, &Unloader::run);
     QObject::connect(form.mnuFileExit, &QAction::triggered, f, [f] { f->close(); });
-    form.Surface->onMouseMove = [f] { explore::EmptyPanel(*f); };
-    form.Surface->onDragOver = [f](platform::DragState) { game::DragOverBareWindow(*f); };
-    form.Surface->onDrop = [f] { game::DropOnBareWindow(*f); };
+    QObject::connect(c.Surface, &platform::Surface::mouseMoved, f, [p] { explore::EmptyPanel(*p); });
+    QObject::connect(c.Surface, &platform::Surface::dragPassed, f, [p] { game::DragOverBareWindow(*p); });
+    QObject::connect(c.Surface, &platform::Surface::dropped, f, [p] { game::DropOnBareWindow(*p); });
 
     // Cells: pointing and dragging over show the element; a drop is handled inside the drop event.
     for (int i = 0; i < catalogue::kElementCount; ++i) {
-        PictureBox* cell = form.Image1[i];
-        cell->onMouseMove = [f, i] { explore::ShowElement(*f, i); };
-        cell->onDragOver = [f, i](platform::DragState) { explore::ShowElement(*f, i); };
-        cell->onDrop = [f, i] { DropTileOn(f, i); };
+        PictureBox* cell = c.Image1[i];
+        cell->setDropTarget(true);
+        QObject::connect(cell, &PictureBox::mouseMoved, f, [p, i] { explore::ShowElement(*p, i); });
+        QObject::connect(cell, &PictureBox::dragPassed, f, [p, i] { explore::ShowElement(*p, i); });
+        QObject::connect(cell, &PictureBox::dropped, f, [f, i] { DropTileOn(f, i); });
     }
-    form.imgHolder->onDragEnded = [f](bool landed) { game::DragEnded(*f, landed); };
+    QObject::connect(c.imgHolder, &PictureBox::dragEnded, f, [p](bool landed) { game::DragEnded(*p, landed); });
 
     // Without dragging: a click on the holder lifts the tile onto the pointer until the next click;
     // the keys of the chart place it with the keyboard's mark. A press on the holder hands the
     // placing over to the pointer.
-    form.imgHolder->onPress = [f] { game::EndKeyboardPlacement(*f); };
-    form.imgHolder->onClick = [f] {
-        if (game::PickUpWithPointer(*f))
-            f->Carry->begin(f->imgHolder->dragImage());
-    };
-    form.Carry->onClick = [f](QWidget* target) { CarriedClick(f, target); };
-    form.Carry->onCancel = [f] {
-        f->Carry->end();
-        game::PutBack(*f);
-    };
-    form.Surface->onKey = [f](platform::Key key) { return KeyOnChart(f, key); };
-    DescribeControls(form);
+    QObject::connect(c.imgHolder, &PictureBox::pressed, f, [p] { game::EndKeyboardPlacement(*p); });
+    QObject::connect(c.imgHolder, &PictureBox::clicked, f, [p] {
+        if (game::PickUpWithPointer(*p))
+            p->Carry->begin(p->imgHolder->dragImage());
+    });
+    QObject::connect(c.Carry, &platform::PointerCarry::clickedOn, f, [f](QWidget* target) { CarriedClick(f, target); });
+    QObject::connect(c.Carry, &platform::PointerCarry::cancelled, f, [p] {
+        p->Carry->end();
+        game::PutBack(*p);
+    });
+    c.Surface->onKey = [f](platform::Key key) { return KeyOnChart(f, key); };
+    DescribeControls(c);
 
-    form.lblAlkaline->onClick = [f] { explore::ClickAlkalineLabel(*f); };
-    QObject::connect(form.Timer1, &QTimer::timeout, f, [f] { game::Tick(*f); });
+    QObject::connect(c.lblAlkaline, &Label::clicked, f, [p] { explore::ClickAlkalineLabel(*p); });
+    QObject::connect(c.Timer1, &QTimer::timeout, f, [p] { game::Tick(*p); });
 
     // Play menu.
     const std::pair<QAction*, int> plays[] = {
         {form.mnuPlay, 0}, {form.mnuPlayCommon, 1}, {form.mnuPlayAtomic, 2}, {form.mnuWONumber, 3}};
     for (const auto& [item, mode] : plays)
-        QObject::connect(item, &QAction::triggered, f, [f, mode = mode] { game::StartGame(*f, mode); });
+        QObject::connect(item, &QAction::triggered, f, [p, mode = mode] { game::StartGame(*p, mode); });
 
     // View menu.
     for (int g = 0; g < catalogue::kGroupCount; ++g) {
         const Group group = Group(g);
         QObject::connect(form.GroupMenuItem(group), &QAction::triggered, f,
-                         [f, group] { explore::RevealGroup(*f, group); });
+                         [p, group] { explore::RevealGroup(*p, group); });
     }
-    QObject::connect(form.mnuAll, &QAction::triggered, f, [f] { explore::RevealAll(*f); });
+    QObject::connect(form.mnuAll, &QAction::triggered, f, [p] { explore::RevealAll(*p); });
+}
+
+void WireProgramEnd(frmMain& form)
+{
+    frmMain* f = &form;
+    // A signal ends a drag and closes an open dialog as OK (a typed name is entered); the game then
+    // closes as through File, Exit.
+    platform::OnEndRequest([f] {
+        platform::EndDialogs();
+        platform::CancelDrag();
+        CloseWhenFree(f);
+    });
+    // The session manager asks for the data to be saved before it ends the session (or at a
+    // checkpoint); at the end it tells the application to quit, and the platform closes the window.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, f, [f](QSessionManager&) {
+        scores::SaveAllTables(*f->chart, f->ScoreRun);
+        SavePlacement(*f);
+    });
+    // The platform ends the process with exit() when the display goes away (the X server ended
+    // with the session): the unload then runs from there, with the window still in memory. Set
+    // after the load, so that what the load set up is still there when exit() gets to it.
+    static const bool atExitSet = std::atexit(UnloadAtExit) == 0;
+    Q_UNUSED(atExitSet);
+    g_mainWindow = f;
 }
 
 } // namespace shell
+
+#include "wiring.moc"

@@ -1,0 +1,22 @@
+#pragma once
+// What tests may set in the platform layer, and nothing else includes: the dialogs answered by
+// handlers of their own, and a random source that a test can replay.
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace platform::testing {
+
+using MsgBoxHandler = std::function<void(const QString& prompt, const QString& title)>;
+using InputBoxHandler = std::function<QString(const QString& prompt, const QString& title)>;
+
+// Empty handlers restore the real dialogs.
+void RouteDialogs(MsgBoxHandler msgBox, InputBoxHandler inputBox);
+
+// A fixed seed for a replayable sequence, or a source that yields chosen values.
+void SeedRandom(std::uint64_t seed);
+void RouteRandom(std::function<float()> source); // empty restores the generator
+void FreezeClockForRandom(bool frozen);          // reseeding then mixes in the same clock reading
+
+} // namespace platform::testing
