@@ -3,6 +3,7 @@
 
 #include "game/game.h"
 #include "platform/settings.h"
+#include "platform/units.h"
 #include "shell/frmMain.h"
 #include "shell/lifecycle.h"
 #include "shell/splash.h"
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace {
 
@@ -279,9 +281,28 @@ void ShellTest::storedPlacement_data()
     QTest::newRow("absent keys take defaults") << QStringList{"", "300", "", "7500"} << QRect(1000, 300, 6500, 7500);
     QTest::newRow("not a number takes its default")
         << QStringList{"abc", "300", "12e3", "7500"} << QRect(1000, 300, 6500, 7500);
-    QTest::newRow("wholly off every screen")
-        << QStringList{"-900000", "-900000", "9000", "7500"} << QRect(1000, 1000, 6500, 6500);
+    QTest::newRow("partly off the screen is kept")
+        << QStringList{"-3000", "-1500", "9000", "7500"} << QRect(-3000, -1500, 9000, 7500);
+    QTest::newRow("wholly off every screen: the position only")
+        << QStringList{"-900000", "-900000", "9000", "7500"} << QRect(1000, 1000, 9000, 7500);
     QTest::newRow("zero size") << QStringList{"150", "300", "0", "7500"} << QRect(1000, 1000, 6500, 6500);
+    // Hostile values: none may overflow a conversion or the rectangle arithmetic (the sanitizer
+    // build aborts on that), and no size may outgrow the room on the screen.
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() * 15;
+    const int roomWidth = room.width(), roomHeight = room.height();
+    QTest::newRow("huge size fits the screen")
+        << QStringList{"150", "300", "2000000000", "2000000000"} << QRect(150, 300, roomWidth, roomHeight);
+    QTest::newRow("largest left") << QStringList{"2147483647", "300", "9000", "7500"} << QRect(1000, 1000, 9000, 7500);
+    QTest::newRow("smallest left") << QStringList{"-2147483648", "300", "9000", "7500"} << QRect(1000, 1000, 9000, 7500);
+    QTest::newRow("largest top, smallest left, huge size")
+        << QStringList{"-2147483648", "2147483647", "2147483647", "2147483647"} << QRect(1000, 1000, roomWidth, roomHeight);
+    QTest::newRow("beyond 64 bits") << QStringList{"150", "99999999999999999999999", "9000", "+99999999999999999999"}
+                                    << QRect(1000, 1000, 9000, roomHeight);
+    QTest::newRow("smallest width") << QStringList{"150", "300", "-2147483648", "7500"} << QRect(1000, 1000, 6500, 6500);
+    QTest::newRow("width below 64 bits")
+        << QStringList{"150", "300", "-99999999999999999999", "7500"} << QRect(1000, 1000, 6500, 6500);
+    QTest::newRow("the largest size the exit could save")
+        << QStringList{"0", "0", "251658225", "251658225"} << QRect(0, 0, roomWidth, roomHeight);
 }
 
 void ShellTest::storedPlacement()
@@ -294,8 +315,7 @@ void ShellTest::storedPlacement()
             Store(keys[i], stored[i]);
     QCOMPARE(shell::StoredPlacement(), units);
     auto form = testsupport::LoadedWindow();
-    QCOMPARE(form->pos(), QPoint((units.x() + 7) / 15, (units.y() + 7) / 15));
-    QCOMPARE(form->size(), QSize((units.width() + 7) / 15, (units.height() + 7) / 15));
+    QCOMPARE(form->geometry(), platform::UnitsRect(units.x(), units.y(), units.width(), units.height()));
 }
 
 void ShellTest::unloadSavesThePlacement()
