@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QScreen>
 
 namespace {
@@ -65,6 +66,8 @@ private slots:
     void exitClosesTheWindowLikeItsCloseCommand();
     void splashTexts();
     void startUpOrder();
+    void noDisplay_data();
+    void noDisplay();
 };
 
 void ShellTest::init()
@@ -395,6 +398,49 @@ void ShellTest::startUpOrder()
     for (QWidget* w : QApplication::topLevelWidgets())
         QVERIFY(!qobject_cast<frmSplash*>(w));
     form->close();
+}
+
+void ShellTest::noDisplay_data()
+{
+    // An X display number no server listens on: no socket of that number.
+    int free = 4000;
+    while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(free)))
+        ++free;
+    const QString silent = QStringLiteral(":%1").arg(free);
+    QTest::addColumn<QStringList>("environment"); // variables set for the program, NAME=VALUE
+    QTest::addColumn<QString>("said");
+    const QString unset = QStringLiteral("an X display (DISPLAY is not set)");
+    const QString nowhere = QStringLiteral("the Wayland display \"velmor08-nowhere\"");
+    QTest::newRow("no display set") << QStringList{} << unset;
+    QTest::newRow("a display that does not answer")
+        << QStringList{"DISPLAY=" + silent} << QStringLiteral("the X display \"%1\"").arg(silent);
+    QTest::newRow("xcb asked for, no display set") << QStringList{"QT_QPA_PLATFORM=xcb"} << unset;
+    QTest::newRow("a Wayland display pointing nowhere")
+        << QStringList{"WAYLAND_DISPLAY=velmor08-nowhere"} << nowhere + QStringLiteral(" nor ") + unset;
+    QTest::newRow("Wayland asked for, pointing nowhere")
+        << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=velmor08-nowhere"} << nowhere;
+}
+
+// The program itself, started where it can open no display: one line of its own on standard error
+// and exit status 1, in place of the platform's abort.
+void ShellTest::noDisplay()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QString, said);
+    QProcessEnvironment variables = testsupport::ChildEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+        variables.remove(QString::fromLatin1(name));
+    for (const QString& variable : environment)
+        variables.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    QProcess program;
+    program.setProcessEnvironment(variables);
+    program.start(QStringLiteral(VELMOR08_BUILD_DIR "/velmor08"), {});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()),
+             QStringLiteral("velmor08: cannot open %1: is a graphical session running?\n").arg(said));
+    QCOMPARE(program.readAllStandardOutput(), QByteArray());
 }
 
 VELMOR08_TEST_MAIN(ShellTest)
