@@ -402,6 +402,7 @@ private slots:
     void killedLockHolderLeavesNoLock();
     void endRequestsCloseTheGame_data();
     void endRequestsCloseTheGame();
+    void displayGoingAwayRunsTheUnload_data();
     void displayGoingAwayRunsTheUnload();
     void endRequestsDuringTheStart_data();
     void endRequestsDuringTheStart();
@@ -654,10 +655,22 @@ void ScoresWindowTest::endRequestsCloseTheGame()
     QCOMPARE(FileInScoreFolder(kCommonFile), ScoreFile(rows, vacantMinutes, vacantSeconds));
 }
 
+void ScoresWindowTest::displayGoingAwayRunsTheUnload_data()
+{
+    QTest::addColumn<QString>("stage");   // how far the game is when the display goes
+    QTest::addColumn<QString>("entered"); // the name in the entered row
+    QTest::newRow("after the record") << "play" << QString(kKilledName);
+    // As at a signal: the open box is taken as OK, the name typed so far goes in.
+    QTest::newRow("while the name box is open") << "type" << QString(kKilledName);
+    QTest::newRow("while the congratulation is open") << "congratulate" << "";
+}
+
 // The X server ends under a running game, as when a session ends by stopping it: the platform ends
-// the process, and the unload still runs on its way out.
+// the process, and the unload still runs on its way out, with the finished game's record.
 void ScoresWindowTest::displayGoingAwayRunsTheUnload()
 {
+    QFETCH(QString, stage);
+    QFETCH(QString, entered);
     testsupport::ResetScores();
     StorePlacement();
     PrivateDisplay display;
@@ -665,8 +678,8 @@ void ScoresWindowTest::displayGoingAwayRunsTheUnload()
     Child game(kPlayerRole, false, {{"DISPLAY", display.name}});
     QCOMPARE(game.line(), QStringLiteral("ready"));
     QCOMPARE(game.ask({"move", "37", "41"}), QStringLiteral("moved"));
-    const QStringList said = game.ask({"play", kKilledName, "125"}).split(QLatin1Char('\t'));
-    QCOMPARE(said.value(0), QStringLiteral("play"));
+    const QStringList said = game.ask({stage, kKilledName, "125"}).split(QLatin1Char('\t'));
+    QCOMPARE(said.value(0), stage);
     display.stop();
     QVERIFY(game.process.waitForFinished(kWait));
     QCOMPARE(game.process.exitStatus(), QProcess::NormalExit); // no crash on the way out
@@ -676,7 +689,7 @@ void ScoresWindowTest::displayGoingAwayRunsTheUnload()
     QCOMPARE(store.value(QStringLiteral("Settings/MainTop")).toString(), QString::number(41 * 15));
     QCOMPARE(FileInScoreFolder(kAllFile), ScoreFile({}, QStringLiteral("00"), QStringLiteral(":00")));
     QCOMPARE(FileInScoreFolder(kCommonFile),
-             ScoreFile({{kKilledName, said.value(1), QLatin1Char(':') + said.value(2)}}, QStringLiteral("00"), QStringLiteral(":00")));
+             ScoreFile({{entered, said.value(1), QLatin1Char(':') + said.value(2)}}, QStringLiteral("00"), QStringLiteral(":00")));
 }
 
 void ScoresWindowTest::endRequestsDuringTheStart_data()

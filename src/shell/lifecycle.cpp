@@ -1,5 +1,6 @@
 #include "shell/lifecycle.h"
 
+#include "game/game.h"
 #include "platform/app.h"
 #include "platform/settings.h"
 #include "platform/units.h"
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace shell {
 namespace {
@@ -87,10 +89,39 @@ void SavePlacement(const frmMain& form)
 // The main window of the program, for the unload when the process ends without closing it.
 QPointer<frmMain> g_mainWindow;
 
+// The rows a run has entered, in all four tables.
+qsizetype EnteredRows(const frmMain& form)
+{
+    qsizetype rows = 0;
+    for (const auto& entered : form.ScoreRun.entered)
+        rows += entered.size();
+    return rows;
+}
+
+// The completed game whose congratulation and name box are running, with the rows entered before
+// them: while no row has been added, its record is still to be entered.
+struct Finishing {
+    QPointer<frmMain> form;
+    qsizetype enteredBefore = 0;
+};
+Finishing g_finishing;
+
+bool RecordPending(const frmMain& form)
+{
+    return g_finishing.form == &form && EnteredRows(form) == g_finishing.enteredBefore;
+}
+
 void UnloadAtExit()
 {
-    if (g_mainWindow)
-        g_mainWindow->Unload();
+    if (!g_mainWindow)
+        return;
+    // The process ends from inside the congratulation or the name box (the display went away):
+    // the record goes in as at a signal, the open box taken as OK.
+    if (RecordPending(*g_mainWindow)) {
+        platform::EndDialogs();
+        game::CompleteGame(*g_mainWindow);
+    }
+    g_mainWindow->Unload();
 }
 
 // Closes the window, and so runs the unload, once no drag loop or dialog holds the event loop:
@@ -163,6 +194,13 @@ void MainUnload(frmMain& form)
     form.frmHold2.Close();
     form.frmHold.Close();
     SavePlacement(form);
+}
+
+void FinishGame(frmMain& form)
+{
+    const Finishing outer = std::exchange(g_finishing, {&form, EnteredRows(form)});
+    game::CompleteGame(form);
+    g_finishing = outer;
 }
 
 void WireProgramEnd(frmMain& form)

@@ -21,7 +21,7 @@ namespace {
 void DropTileOn(frmMain* f, int cell)
 {
     if (game::PlaceOnCell(*f, cell))
-        QTimer::singleShot(0, f, [f] { game::CompleteGame(*f); });
+        QTimer::singleShot(0, f, [f] { FinishGame(*f); });
 }
 
 // The click that ends a pointer carry: on a cell it is a drop there, on the bare window a drop on
