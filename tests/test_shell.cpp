@@ -419,6 +419,9 @@ void ShellTest::noDisplay_data()
         << QStringList{"WAYLAND_DISPLAY=velmor08-nowhere"} << nowhere + QStringLiteral(" nor ") + unset;
     QTest::newRow("Wayland asked for, pointing nowhere")
         << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=velmor08-nowhere"} << nowhere;
+    QTest::newRow("a platform that is not installed, then xcb")
+        << QStringList{"QT_QPA_PLATFORM=velmor08-none;xcb"}
+        << QStringLiteral("the \"velmor08-none\" platform (not installed) nor ") + unset;
 }
 
 // The program itself, started where it can open no display: one line of its own on standard error

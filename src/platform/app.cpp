@@ -25,8 +25,10 @@ QMutex g_heldLock;
 QList<HeldMessage> g_held;
 
 // The display a platform plugin that could not be loaded would have used, as the player set it.
-QString DisplayOf(const QString& plugin)
+QString DisplayOf(const QString& plugin, bool installed)
 {
+    if (!installed)
+        return QStringLiteral("the \"%1\" platform (not installed)").arg(plugin);
     const auto named = [](const char* variable, const char* unnamed, const char* kind) {
         const QString name = qEnvironmentVariable(variable);
         return name.isEmpty() ? QStringLiteral("%1 (%2 is not set)").arg(QLatin1String(unnamed), QLatin1String(variable))
@@ -42,12 +44,13 @@ QString DisplayOf(const QString& plugin)
 // The displays tried, in the order Qt tried them, from its own reports of the plugins it could not load.
 QString DisplaysTried()
 {
-    static const QRegularExpression failedPlugin(QStringLiteral("platform plugin \"([^\"]+)\""));
+    static const QRegularExpression failedPlugin(QStringLiteral("Could not (find|load) the Qt platform plugin \"([^\"]+)\""));
     QStringList displays;
     for (const HeldMessage& message : g_held) {
         const QRegularExpressionMatch match = failedPlugin.match(message.text);
-        if (match.hasMatch() && !displays.contains(DisplayOf(match.captured(1))))
-            displays << DisplayOf(match.captured(1));
+        const QString display = DisplayOf(match.captured(2), match.captured(1) == QLatin1String("load"));
+        if (match.hasMatch() && !displays.contains(display))
+            displays << display;
     }
     return displays.isEmpty() ? QStringLiteral("a display") : displays.join(QStringLiteral(" nor "));
 }
