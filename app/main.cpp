@@ -1,3 +1,4 @@
+#include "platform/app.h"
 #include "shell/frmMain.h"
 #include "shell/startup.h"
 
@@ -5,7 +6,7 @@
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    const auto app = platform::OpenApplication(argc, argv);
     const auto mainWindow = shell::StartUp();
-    return app.exec();
+    return app->exec();
 }

@@ -123,12 +123,13 @@ int WholeGame()
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    // Opened as the game opens it.
+    const auto app = platform::OpenApplication(argc, argv);
     scores::testing::UseScoreFolder(QDir::home().filePath(QStringLiteral("scores")));
     const char* what = argc > 1 ? argv[1] : "";
     if (std::strcmp(what, "tiles") == 0)
         return FirstTilePass();
     if (std::strcmp(what, "drops") == 0)
         return WholeGame();
-    return StartUpToFirstFrame(app);
+    return StartUpToFirstFrame(*app);
 }

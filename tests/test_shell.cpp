@@ -3,6 +3,7 @@
 
 #include "game/game.h"
 #include "platform/settings.h"
+#include "platform/units.h"
 #include "shell/frmMain.h"
 #include "shell/lifecycle.h"
 #include "shell/splash.h"
@@ -13,6 +14,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
+#include <QScreen>
 
 namespace {
 
@@ -63,6 +66,8 @@ private slots:
     void exitClosesTheWindowLikeItsCloseCommand();
     void splashTexts();
     void startUpOrder();
+    void noDisplay_data();
+    void noDisplay();
 };
 
 void ShellTest::init()
@@ -279,9 +284,28 @@ void ShellTest::storedPlacement_data()
     QTest::newRow("absent keys take defaults") << QStringList{"", "300", "", "7500"} << QRect(1000, 300, 6500, 7500);
     QTest::newRow("not a number takes its default")
         << QStringList{"abc", "300", "12e3", "7500"} << QRect(1000, 300, 6500, 7500);
-    QTest::newRow("wholly off every screen")
-        << QStringList{"-900000", "-900000", "9000", "7500"} << QRect(1000, 1000, 6500, 6500);
+    QTest::newRow("partly off the screen is kept")
+        << QStringList{"-3000", "-1500", "9000", "7500"} << QRect(-3000, -1500, 9000, 7500);
+    QTest::newRow("wholly off every screen: the position only")
+        << QStringList{"-900000", "-900000", "9000", "7500"} << QRect(1000, 1000, 9000, 7500);
     QTest::newRow("zero size") << QStringList{"150", "300", "0", "7500"} << QRect(1000, 1000, 6500, 6500);
+    // Hostile values: none may overflow a conversion or the rectangle arithmetic (the sanitizer
+    // build aborts on that), and no size may outgrow the room on the screen.
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() * 15;
+    const int roomWidth = room.width(), roomHeight = room.height();
+    QTest::newRow("huge size fits the screen")
+        << QStringList{"150", "300", "2000000000", "2000000000"} << QRect(150, 300, roomWidth, roomHeight);
+    QTest::newRow("largest left") << QStringList{"2147483647", "300", "9000", "7500"} << QRect(1000, 1000, 9000, 7500);
+    QTest::newRow("smallest left") << QStringList{"-2147483648", "300", "9000", "7500"} << QRect(1000, 1000, 9000, 7500);
+    QTest::newRow("largest top, smallest left, huge size")
+        << QStringList{"-2147483648", "2147483647", "2147483647", "2147483647"} << QRect(1000, 1000, roomWidth, roomHeight);
+    QTest::newRow("beyond 64 bits") << QStringList{"150", "99999999999999999999999", "9000", "+99999999999999999999"}
+                                    << QRect(1000, 1000, 9000, roomHeight);
+    QTest::newRow("smallest width") << QStringList{"150", "300", "-2147483648", "7500"} << QRect(1000, 1000, 6500, 6500);
+    QTest::newRow("width below 64 bits")
+        << QStringList{"150", "300", "-99999999999999999999", "7500"} << QRect(1000, 1000, 6500, 6500);
+    QTest::newRow("the largest size the exit could save")
+        << QStringList{"0", "0", "251658225", "251658225"} << QRect(0, 0, roomWidth, roomHeight);
 }
 
 void ShellTest::storedPlacement()
@@ -294,8 +318,7 @@ void ShellTest::storedPlacement()
             Store(keys[i], stored[i]);
     QCOMPARE(shell::StoredPlacement(), units);
     auto form = testsupport::LoadedWindow();
-    QCOMPARE(form->pos(), QPoint((units.x() + 7) / 15, (units.y() + 7) / 15));
-    QCOMPARE(form->size(), QSize((units.width() + 7) / 15, (units.height() + 7) / 15));
+    QCOMPARE(form->geometry(), platform::UnitsRect(units.x(), units.y(), units.width(), units.height()));
 }
 
 void ShellTest::unloadSavesThePlacement()
@@ -375,6 +398,52 @@ void ShellTest::startUpOrder()
     for (QWidget* w : QApplication::topLevelWidgets())
         QVERIFY(!qobject_cast<frmSplash*>(w));
     form->close();
+}
+
+void ShellTest::noDisplay_data()
+{
+    // An X display number no server listens on: no socket of that number.
+    int free = 4000;
+    while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(free)))
+        ++free;
+    const QString silent = QStringLiteral(":%1").arg(free);
+    QTest::addColumn<QStringList>("environment"); // variables set for the program, NAME=VALUE
+    QTest::addColumn<QString>("said");
+    const QString unset = QStringLiteral("an X display (DISPLAY is not set)");
+    const QString nowhere = QStringLiteral("the Wayland display \"velmor08-nowhere\"");
+    QTest::newRow("no display set") << QStringList{} << unset;
+    QTest::newRow("a display that does not answer")
+        << QStringList{"DISPLAY=" + silent} << QStringLiteral("the X display \"%1\"").arg(silent);
+    QTest::newRow("xcb asked for, no display set") << QStringList{"QT_QPA_PLATFORM=xcb"} << unset;
+    QTest::newRow("a Wayland display pointing nowhere")
+        << QStringList{"WAYLAND_DISPLAY=velmor08-nowhere"} << nowhere + QStringLiteral(" nor ") + unset;
+    QTest::newRow("Wayland asked for, pointing nowhere")
+        << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=velmor08-nowhere"} << nowhere;
+    QTest::newRow("a platform that is not installed, then xcb")
+        << QStringList{"QT_QPA_PLATFORM=velmor08-none;xcb"}
+        << QStringLiteral("the \"velmor08-none\" platform (not installed) nor ") + unset;
+}
+
+// The program itself, started where it can open no display: one line of its own on standard error
+// and exit status 1, in place of the platform's abort.
+void ShellTest::noDisplay()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QString, said);
+    QProcessEnvironment variables = testsupport::ChildEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+        variables.remove(QString::fromLatin1(name));
+    for (const QString& variable : environment)
+        variables.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    QProcess program;
+    program.setProcessEnvironment(variables);
+    program.start(QStringLiteral(VELMOR08_BUILD_DIR "/velmor08"), {});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()),
+             QStringLiteral("velmor08: cannot open %1: is a graphical session running?\n").arg(said));
+    QCOMPARE(program.readAllStandardOutput(), QByteArray());
 }
 
 VELMOR08_TEST_MAIN(ShellTest)

@@ -31,6 +31,7 @@
 #include <QSocketNotifier>
 
 #include <algorithm>
+#include <map>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -52,6 +53,9 @@ const QString kShowRole = QStringLiteral("show");     // starts, shows the Commo
 const QString kKilledName = QStringLiteral("Lise Meitner");
 const QString kPlayerRole = QStringLiteral("player");     // a game that does what its standard input says
 const QString kLockHolderRole = QStringLiteral("holdlock"); // holds the score folder's lock until killed
+const QString kStartingRole = QStringLiteral("starting");   // the start, saying each step as it comes
+// For a starting child: the step at which it waits for a line on its standard input.
+const char* const kPauseVariable = "VELMOR08_XTEST_PAUSE_AT";
 // Set for a child whose shared score folder cannot be made, so that it keeps the tables per user.
 const char* const kNoSharedFolderVariable = "VELMOR08_XTEST_NO_SHARED_FOLDER";
 
@@ -280,6 +284,21 @@ int LockHolderChild()
     return QApplication::exec();
 }
 
+// Child role: the program's own start and run, each step of the start said on a line of its own
+// as it comes; at the step named by kPauseVariable it first waits for a line on its standard input.
+int StartingChild()
+{
+    const QByteArray pauseAt = qgetenv(kPauseVariable);
+    const std::unique_ptr<frmMain> form = shell::StartUp([&pauseAt](const char* step) {
+        Say(QString::fromLatin1(step) + QLatin1Char('\n'));
+        char byte = 0;
+        if (pauseAt == step)
+            while (::read(STDIN_FILENO, &byte, 1) == 1 && byte != '\n') {
+            }
+    });
+    return QApplication::exec();
+}
+
 QProcessEnvironment ChildEnvironment(const QString& role)
 {
     QProcessEnvironment environment = testsupport::ChildEnvironment();
@@ -386,7 +405,10 @@ private slots:
     void killedLockHolderLeavesNoLock();
     void endRequestsCloseTheGame_data();
     void endRequestsCloseTheGame();
+    void displayGoingAwayRunsTheUnload_data();
     void displayGoingAwayRunsTheUnload();
+    void endRequestsDuringTheStart_data();
+    void endRequestsDuringTheStart();
 
 private:
     std::unique_ptr<frmMain> form_;
@@ -636,10 +658,22 @@ void ScoresWindowTest::endRequestsCloseTheGame()
     QCOMPARE(FileInScoreFolder(kCommonFile), ScoreFile(rows, vacantMinutes, vacantSeconds));
 }
 
+void ScoresWindowTest::displayGoingAwayRunsTheUnload_data()
+{
+    QTest::addColumn<QString>("stage");   // how far the game is when the display goes
+    QTest::addColumn<QString>("entered"); // the name in the entered row
+    QTest::newRow("after the record") << "play" << QString(kKilledName);
+    // As at a signal: the open box is taken as OK, the name typed so far goes in.
+    QTest::newRow("while the name box is open") << "type" << QString(kKilledName);
+    QTest::newRow("while the congratulation is open") << "congratulate" << "";
+}
+
 // The X server ends under a running game, as when a session ends by stopping it: the platform ends
-// the process, and the unload still runs on its way out.
+// the process, and the unload still runs on its way out, with the finished game's record.
 void ScoresWindowTest::displayGoingAwayRunsTheUnload()
 {
+    QFETCH(QString, stage);
+    QFETCH(QString, entered);
     testsupport::ResetScores();
     StorePlacement();
     PrivateDisplay display;
@@ -647,8 +681,8 @@ void ScoresWindowTest::displayGoingAwayRunsTheUnload()
     Child game(kPlayerRole, false, {{"DISPLAY", display.name}});
     QCOMPARE(game.line(), QStringLiteral("ready"));
     QCOMPARE(game.ask({"move", "37", "41"}), QStringLiteral("moved"));
-    const QStringList said = game.ask({"play", kKilledName, "125"}).split(QLatin1Char('\t'));
-    QCOMPARE(said.value(0), QStringLiteral("play"));
+    const QStringList said = game.ask({stage, kKilledName, "125"}).split(QLatin1Char('\t'));
+    QCOMPARE(said.value(0), stage);
     display.stop();
     QVERIFY(game.process.waitForFinished(kWait));
     QCOMPARE(game.process.exitStatus(), QProcess::NormalExit); // no crash on the way out
@@ -658,7 +692,65 @@ void ScoresWindowTest::displayGoingAwayRunsTheUnload()
     QCOMPARE(store.value(QStringLiteral("Settings/MainTop")).toString(), QString::number(41 * 15));
     QCOMPARE(FileInScoreFolder(kAllFile), ScoreFile({}, QStringLiteral("00"), QStringLiteral(":00")));
     QCOMPARE(FileInScoreFolder(kCommonFile),
-             ScoreFile({{kKilledName, said.value(1), QLatin1Char(':') + said.value(2)}}, QStringLiteral("00"), QStringLiteral(":00")));
+             ScoreFile({{entered, said.value(1), QLatin1Char(':') + said.value(2)}}, QStringLiteral("00"), QStringLiteral(":00")));
+}
+
+void ScoresWindowTest::endRequestsDuringTheStart_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<QString>("step"); // the step of the start after which the signal is sent
+    QTest::addColumn<bool>("pause");   // the start waits there until the signal has been sent
+    const std::pair<const char*, int> signals_[] = {{"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}, {"SIGINT", SIGINT}};
+    for (const auto& [name, number] : signals_) {
+        QTest::addRow("%s while the splash is up", name) << number << "splash-painted" << true;
+        // The load waits up to half a second for the shared folder's lock, which another holds.
+        QTest::addRow("%s while the load waits for the lock", name) << number << "load-begin" << false;
+    }
+}
+
+// A signal during the start ends the program as File, Exit does, with exit code 0: the tables as
+// they were (none changed, none written), the placement kept, no file left half-written.
+void ScoresWindowTest::endRequestsDuringTheStart()
+{
+    QFETCH(int, signal);
+    QFETCH(QString, step);
+    QFETCH(bool, pause);
+    testsupport::ResetScores();
+    StorePlacement();
+    std::map<QString, QByteArray> files;
+    for (const QString& name : {kAllFile, kCommonFile, QStringLiteral("br547.txt"), QStringLiteral("br546.txt")}) {
+        files[name] = name == kCommonFile ? ScoreFile({{"Alice", "01", ":07"}}, QString(), QString())
+                                          : ScoreFile({}, QString(), QString());
+        QFile file(testsupport::ScoreFolder() + QLatin1Char('/') + name);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(files[name]) == files[name].size());
+    }
+
+    Child holder(kLockHolderRole);
+    QCOMPARE(holder.line(), QStringLiteral("locked"));
+    Child game(kStartingRole, false, {{kPauseVariable, pause ? step : QString()}});
+    QString said;
+    while (!(said = game.line()).isEmpty() && said != step) {
+    }
+    QCOMPARE(said, step);
+    QCOMPARE(::kill(game.pid(), signal), 0);
+    if (pause)
+        game.process.write("\n");
+    // The lock is given up once the signal is sent, so the unload need not wait for it.
+    QCOMPARE(::kill(holder.pid(), SIGKILL), 0);
+    QVERIFY(game.process.waitForFinished(10 * kWait));
+    QCOMPARE(game.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(game.process.exitCode(), 0);
+
+    for (const auto& [name, bytes] : files) {
+        QCOMPARE(FileInScoreFolder(name), bytes);
+        QVERIFY2(!QFile::exists(PerUserScoreFile(name)), qPrintable(name));
+    }
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("velmor08"), QStringLiteral("velmor08"));
+    QCOMPARE(store.status(), QSettings::NoError);
+    const std::pair<const char*, int> placement[] = {
+        {"MainLeft", 0}, {"MainTop", 0}, {"MainWidth", 900 * 15}, {"MainHeight", 700 * 15}};
+    for (const auto& [key, units] : placement)
+        QCOMPARE(store.value(QStringLiteral("Settings/") + QLatin1String(key)).toString(), QString::number(units));
 }
 
 int main(int argc, char** argv)
@@ -674,6 +766,8 @@ int main(int argc, char** argv)
         return PlayerChild();
     if (role == kLockHolderRole)
         return LockHolderChild();
+    if (role == kStartingRole)
+        return StartingChild();
     testsupport::RouteDialogsToLog();
     ScoresWindowTest test;
     return QTest::qExec(&test, argc, argv);

@@ -1,6 +1,7 @@
 // The main window on a real X server (a private Xvfb), driven by real pointer and key input from
 // xdotool: the window as the program opens it, pointing at the chart, the Play menu's keys and the
-// holder's tile dragged for real. With VELMOR08_SCREENSHOT=path set, the last case also writes a
+// holder's tile dragged for real. A child copy of this executable, started as the program starts,
+// shows that a stored size far beyond the screen opens a window that fits it, and is saved so. With VELMOR08_SCREENSHOT=path set, the last case also writes a
 // picture of a game in progress to that path.
 #include "xtestsupport.h"
 
@@ -8,6 +9,7 @@
 #include "catalogue/families.h"
 #include "catalogue/tiles.h"
 #include "game/game.h"
+#include "platform/app.h"
 #include "platform/random.h"
 #include "platform/units.h"
 #include "shell/frmMain.h"
@@ -18,8 +20,11 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 
+#include <csignal>
+#include <cstdio>
 #include <random>
 #include <utility>
 #include <vector>
@@ -64,6 +69,49 @@ enum Target {
 enum Pointing { AtCell, AtOverlap, AtLabel, AtStatusBar, AtBare };
 constexpr int kAll = -1, kPlay = -2; // what an access key chooses besides one group
 
+// A child copy of this executable set this variable runs the program instead of the tests.
+const char* const kGameVariable = "VELMOR08_XTEST_GAME";
+
+// Child: the program's start; says "ready" and its window's id once the window is up, then runs.
+int GameChild()
+{
+    const std::unique_ptr<frmMain> form = shell::StartUp();
+    if (!QTest::qWaitForWindowExposed(form.get(), kWait))
+        return 1;
+    std::printf("ready %llu\n", static_cast<unsigned long long>(form->winId()));
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+// Resident memory of a process in kB, from the kernel's account of it.
+qint64 ResidentKb(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+// The size of an X window as the server knows it (xdotool getwindowgeometry).
+QSize ServerSize(const QString& window)
+{
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", window});
+    if (!xdotool.waitForFinished(kWait))
+        return {};
+    QSize size;
+    for (const QString& line : QString::fromLatin1(xdotool.readAllStandardOutput()).split('\n')) {
+        if (line.startsWith(QLatin1String("WIDTH=")))
+            size.setWidth(line.mid(6).toInt());
+        if (line.startsWith(QLatin1String("HEIGHT=")))
+            size.setHeight(line.mid(7).toInt());
+    }
+    return size;
+}
+
 } // namespace
 
 class WindowTest : public QObject {
@@ -83,6 +131,7 @@ private slots:
     void dragOfTheHoldersTile_data();
     void dragOfTheHoldersTile();
     void rightDropsInARow();
+    void hugeStoredSizeFitsTheScreen();
 
 private:
     void Play(std::vector<Step> steps);
@@ -541,5 +590,54 @@ void WindowTest::rightDropsInARow()
     QVERIFY(shot.save(screenshot, "PNG", 0)); // quality 0: the strongest PNG compression
 }
 
-VELMOR08_TEST_MAIN(WindowTest)
+// MainWidth and MainHeight of 2000000000 units, with no window manager to hold the window to the
+// screen: the window takes the screen's room, not 32767 pixels square and gigabytes of memory,
+// and the exit saves that size, so the next start is a normal one.
+void WindowTest::hugeStoredSizeFitsTheScreen()
+{
+    testsupport::ResetSettings();
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("velmor08"), QStringLiteral("velmor08"));
+    const std::pair<const char*, const char*> placement[] = {
+        {"MainLeft", "0"}, {"MainTop", "0"}, {"MainWidth", "2000000000"}, {"MainHeight", "2000000000"}};
+    for (const auto& [key, value] : placement)
+        store.setValue(QStringLiteral("Settings/") + QLatin1String(key), QLatin1String(value));
+    store.sync();
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+
+    QProcess game;
+    QProcessEnvironment environment = testsupport::ChildEnvironment();
+    environment.insert(QString::fromLatin1(kGameVariable), QStringLiteral("1"));
+    game.setProcessEnvironment(environment);
+    game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    game.start(QCoreApplication::applicationFilePath(), {});
+    QElapsedTimer clock;
+    clock.start();
+    while (!game.canReadLine() && game.state() != QProcess::NotRunning && clock.elapsed() < 10 * kWait)
+        game.waitForReadyRead(100);
+    const QStringList ready = QString::fromLatin1(game.readLine()).trimmed().split(QLatin1Char(' '));
+    QCOMPARE(ready.value(0), QStringLiteral("ready"));
+    QCOMPARE(ServerSize(ready.value(1)), room);
+    const qint64 residentKb = ResidentKb(game.processId());
+    QVERIFY2(residentKb > 0 && residentKb < 400 * 1024, qPrintable(QString::number(residentKb)));
+
+    QCOMPARE(::kill(pid_t(game.processId()), SIGTERM), 0);
+    QVERIFY(game.waitForFinished(kWait));
+    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(game.exitCode(), 0);
+    store.sync();
+    QCOMPARE(store.value(QStringLiteral("Settings/MainWidth")).toString(), QString::number(room.width() * 15));
+    QCOMPARE(store.value(QStringLiteral("Settings/MainHeight")).toString(), QString::number(room.height() * 15));
+}
+
+int main(int argc, char** argv)
+{
+    testsupport::Prepare(argc, argv);
+    // Opened as the program opens it.
+    const auto app = platform::OpenApplication(argc, argv);
+    if (qEnvironmentVariableIsSet(kGameVariable))
+        return GameChild();
+    testsupport::RouteDialogsToLog();
+    WindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "xtest_window.moc"

@@ -8,18 +8,24 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include <utility>
+
 namespace platform {
 namespace {
 testing::MsgBoxHandler g_msgBox;
 testing::InputBoxHandler g_inputBox;
 bool g_ending = false;
 QPointer<QDialog> g_open; // the real dialog now waiting for the player, if any
+// What was typed in the input box that was open when the end came, until that box has answered:
+// should the process end from inside it, the question asked again on the way out gets it.
+QString g_typed;
 
 int Run(QDialog& dialog)
 {
     g_open = &dialog;
     const int result = dialog.exec();
     g_open = nullptr;
+    g_typed.clear();
     return result;
 }
 } // namespace
@@ -33,6 +39,8 @@ void testing::RouteDialogs(testing::MsgBoxHandler msgBox, testing::InputBoxHandl
 void EndDialogs()
 {
     g_ending = true;
+    if (const auto* input = qobject_cast<QInputDialog*>(g_open.data()))
+        g_typed = input->textValue();
     if (g_open)
         g_open->accept();
 }
@@ -55,7 +63,7 @@ void MsgBox(const QString& prompt)
 QString InputBox(const QString& prompt, const QString& title)
 {
     if (g_ending)
-        return QString();
+        return std::exchange(g_typed, QString());
     if (g_inputBox)
         return g_inputBox(prompt, title);
     QInputDialog dialog(QApplication::activeWindow());

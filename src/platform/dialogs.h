@@ -13,7 +13,8 @@ QString InputBox(const QString& prompt, const QString& title);
 
 // The program is ending: an open dialog closes as if OK were chosen (an input box keeps what was
 // typed), and from now on neither dialog opens: the message box returns at once, the input box
-// with an empty text.
+// with an empty text. Should the process end before the open input box has answered (it ends
+// from inside it), the next input box asked on the way out answers with what was typed there.
 void EndDialogs();
 
 // A real dialog is open and waiting for the player.

@@ -6,7 +6,12 @@
 
 namespace platform {
 
-// Installs the signal handlers (once per process) and sets what runs when one arrives.
+// Installs the signal handlers (once per process) and sets what runs when one arrives. With no
+// handler a request is kept, not lost: it runs the handler that is set next. So the handlers can be
+// installed at the very start, before there is anything that could close.
 void OnEndRequest(std::function<void()> handler);
+
+// A request has come since the handlers were installed (it may not have reached a handler yet).
+bool EndRequested();
 
 } // namespace platform

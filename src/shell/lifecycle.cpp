@@ -6,8 +6,12 @@
 #include "scores/highscores.h"
 #include "shell/frmMain.h"
 
+
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace shell {
 namespace {
@@ -20,29 +24,47 @@ struct PlacementKey {
 };
 constexpr PlacementKey kPlacement[4] = {{"MainLeft", 1000}, {"MainTop", 1000}, {"MainWidth", 6500}, {"MainHeight", 6500}};
 
+// Stored values are read into this range, in units: anything larger is no place on any screen, and
+// within it no conversion or rectangle arithmetic can overflow. It is the largest window size Qt
+// allows, so every value the unload can have saved reads as itself.
+constexpr qint64 kUnitsBound = qint64(QWIDGETSIZE_MAX) * platform::kUnitsPerPixel;
+
 int ReadUnits(const PlacementKey& entry)
 {
     const QString text = platform::GetSetting(platform::kAppTitle, kSection, QString::fromLatin1(entry.key),
-                                              QString::number(entry.defaultUnits));
+                                              QString::number(entry.defaultUnits)).trimmed();
     bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    return ok ? value : entry.defaultUnits;
-}
-
-bool OnSomeScreen(const QRect& pixels)
-{
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    if (screens.isEmpty())
-        return true; // nothing to test against
-    for (const QScreen* screen : screens)
-        if (screen->geometry().intersects(pixels))
-            return true;
-    return false;
+    qint64 value = text.toLongLong(&ok);
+    // A whole number too long for 64 bits is as far out as the bound on its side.
+    if (!ok && QRegularExpression(QStringLiteral("^[+-]?[0-9]+$")).match(text).hasMatch()) {
+        ok = true;
+        value = text.startsWith(QLatin1Char('-')) ? -kUnitsBound : kUnitsBound;
+    }
+    return ok ? int(std::clamp(value, -kUnitsBound, kUnitsBound)) : entry.defaultUnits;
 }
 
 QRect ToPixels(const QRect& units)
 {
     return platform::UnitsRect(units.x(), units.y(), units.width(), units.height());
+}
+
+// The screen a window placed there lands on: the one that holds its top-left corner, else the one
+// that holds most of it; none when it lies wholly outside every screen.
+const QScreen* ScreenOf(const QRect& pixels)
+{
+    const QScreen* best = nullptr;
+    qint64 bestArea = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->geometry().contains(pixels.topLeft()))
+            return screen;
+        const QRect shared = screen->geometry().intersected(pixels);
+        const qint64 area = qint64(shared.width()) * shared.height();
+        if (!shared.isEmpty() && area > bestArea) {
+            best = screen;
+            bestArea = area;
+        }
+    }
+    return best;
 }
 
 } // namespace
@@ -60,10 +82,25 @@ void SavePlacement(const frmMain& form)
 QRect StoredPlacement()
 {
     QRect units(ReadUnits(kPlacement[0]), ReadUnits(kPlacement[1]), ReadUnits(kPlacement[2]), ReadUnits(kPlacement[3]));
-    // A window placed on a monitor since removed could never be reached: fall back to the defaults.
-    if (units.width() <= 0 || units.height() <= 0 || !OnSomeScreen(ToPixels(units)))
-        units = QRect(kPlacement[0].defaultUnits, kPlacement[1].defaultUnits, kPlacement[2].defaultUnits,
-                      kPlacement[3].defaultUnits);
+    if (units.width() <= 0 || units.height() <= 0)
+        return QRect(kPlacement[0].defaultUnits, kPlacement[1].defaultUnits, kPlacement[2].defaultUnits,
+                     kPlacement[3].defaultUnits);
+    if (QGuiApplication::screens().isEmpty())
+        return units; // nothing to test against
+    // A window placed on a monitor since removed could never be reached: it goes back to the default
+    // position, keeping its size.
+    const QScreen* screen = ScreenOf(ToPixels(units));
+    if (!screen) {
+        units.moveTopLeft(QPoint(kPlacement[0].defaultUnits, kPlacement[1].defaultUnits));
+        screen = ScreenOf(ToPixels(units));
+    }
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    // Never larger than the room the screen offers: a window of a size saved by some other means
+    // would take memory by the gigabyte, and its size would be saved again at the exit.
+    const QSize room = screen->availableGeometry().size();
+    units.setWidth(std::min(units.width(), platform::PixelsToUnits(room.width())));
+    units.setHeight(std::min(units.height(), platform::PixelsToUnits(room.height())));
     return units;
 }
 

@@ -12,8 +12,10 @@ void MainUnload(frmMain& form);
 // Keeps where the window is for the next start, unless it is minimised.
 void SavePlacement(const frmMain& form);
 
-// The stored placement in layout units, each value its default when absent or not a number, and
-// all four defaults when the rectangle lies wholly outside every screen.
+// The stored placement in layout units, each value its default when absent or not a number and
+// held within a range that no conversion can overflow; all four defaults for a size that is not
+// positive. A rectangle that lies wholly outside every screen goes to the default position with
+// its size, and the size is never larger than the available room of the screen it lands on.
 QRect StoredPlacement();
 
 } // namespace shell

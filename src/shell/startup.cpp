@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include "platform/app.h"
+#include "platform/endrequest.h"
 #include "shell/frmMain.h"
 #include "shell/lifecycle.h"
 #include "shell/splash.h"
@@ -17,6 +18,9 @@ std::unique_ptr<frmMain> StartUp(const StartUpObserver& observe)
             observe(name);
     };
     platform::PrepareApplication();
+    // From the first moment a signal that asks the program to end is kept, not fatal: once the
+    // window is loaded it closes the program as File, Exit does.
+    platform::OnEndRequest({});
 
     auto splash = std::make_unique<frmSplash>();
     splash->ShowAndPaint();
@@ -28,12 +32,15 @@ std::unique_ptr<frmMain> StartUp(const StartUpObserver& observe)
     step("load-begin");
     MainLoad(*form);
     step("load-end");
-    // After the load, whose set-up the unload at exit relies on.
+    // After the load, whose set-up the unload at exit relies on. An end asked for during the start
+    // runs from the event loop.
     WireProgramEnd(*form);
 
     splash->close();
     splash.reset();
     step("splash-closed");
+    if (platform::EndRequested())
+        return form; // it closes without being shown, its placement kept as it was read
 
     // The chart needs a client area larger than the default normal size: open maximised, with
     // the remembered placement as the normal bounds.

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <utility>
 
 using catalogue::Group;
 using chart::Chart;
@@ -37,13 +38,45 @@ void CompleteGame(frmMain* f)
         scores::EnterHighScore(c, f->ScoreRun, game::ActiveMode(c));
 }
 
+// The rows a run has entered, in all four tables.
+qsizetype EnteredRows(const frmMain& form)
+{
+    qsizetype rows = 0;
+    for (const auto& entered : form.ScoreRun.entered)
+        rows += entered.size();
+    return rows;
+}
+
+// The completed game whose congratulation and name box are running, with the rows entered before
+// them: while no row has been added, its record is still to be entered.
+struct Finishing {
+    QPointer<frmMain> form;
+    qsizetype enteredBefore = 0;
+};
+Finishing g_finishing;
+
+bool RecordPending(const frmMain& form)
+{
+    return g_finishing.form == &form && EnteredRows(form) == g_finishing.enteredBefore;
+}
+
+// The end of a completed game, run from the event loop after the drop that completed it. Should
+// the process end from inside either box, the record still goes in on the way out, as a signal
+// would have it.
+void FinishGame(frmMain* f)
+{
+    const Finishing outer = std::exchange(g_finishing, {f, EnteredRows(*f)});
+    CompleteGame(f);
+    g_finishing = outer;
+}
+
 // Every way of putting the tile on a cell ends here. The tile is placed, counted and the clock
 // switched off at once; only the dialogs of a completed game wait until the event is over, so that
 // they never open inside the platform's drag loop.
 void DropTileOn(frmMain* f, int cell)
 {
     if (game::PlaceOnCell(*f->chart, cell))
-        QTimer::singleShot(0, f, [f] { CompleteGame(f); });
+        QTimer::singleShot(0, f, [f] { FinishGame(f); });
 }
 
 // The click that ends a pointer carry: on a cell it is a drop there, on the bare window a drop on
@@ -154,9 +187,16 @@ QPointer<frmMain> g_mainWindow;
 
 void UnloadAtExit()
 {
-    if (g_mainWindow)
-        if (auto* unloader = g_mainWindow->findChild<Unloader*>(QString(), Qt::FindDirectChildrenOnly))
-            unloader->run();
+    if (!g_mainWindow)
+        return;
+    // The process ends from inside the congratulation or the name box (the display went away):
+    // the record goes in as at a signal, the open box taken as OK.
+    if (RecordPending(*g_mainWindow)) {
+        platform::EndDialogs();
+        CompleteGame(g_mainWindow);
+    }
+    if (auto* unloader = g_mainWindow->findChild<Unloader*>(QString(), Qt::FindDirectChildrenOnly))
+        unloader->run();
 }
 
 // Closes the window, and so runs the unload, once no drag loop or dialog holds the event loop:
@@ -250,7 +290,8 @@ void WireProgramEnd(frmMain& form)
     });
     // The platform ends the process with exit() when the display goes away (the X server ended
     // with the session): the unload then runs from there, with the window still in memory. Set
-    // after the load, so that what the load set up is still there when exit() gets to it.
+    // after the load, so that what the load set up is still there when exit() gets to it. An end
+    // asked for during the start runs from the event loop.
     static const bool atExitSet = std::atexit(UnloadAtExit) == 0;
     Q_UNUSED(atExitSet);
     g_mainWindow = f;
