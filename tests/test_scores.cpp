@@ -148,6 +148,7 @@ private slots:
     void emptyTimesFilledInEveryTable();
     void withoutGameOnlyTimesAreFilled();
     void veryLongNameKeepsLayoutAndFile();
+    void playerCalledNameKeepsTheRecord();
 
     // Score files.
     void firstRunWritesFourVacantFiles();
@@ -165,6 +166,8 @@ private slots:
     // What the files survive.
     void damagedFile_data();
     void damagedFile();
+    void damagedFilesInARow_data();
+    void damagedFilesInARow();
     void interruptedSaveKeepsOldFiles();
     void symlinks_data();
     void symlinks();
@@ -262,9 +265,18 @@ void ScoresTest::ranking_data()
         << full << "09" << "00" << 9 << taken << full.mid(0, 8) + QStringList{"New|09|:00"};
     QTest::newRow("new best of a full table drops rank 9")
         << full << "00" << "30" << 1 << taken << QStringList{"New|00|:30"} + full.mid(0, 8);
-    QTest::newRow("a row named Name is vacant whatever its time")
-        << QStringList{"Ann|01|:00", "Name|02|:00", "Bob|03|:00"} << "05" << "00" << 2 << vacant
-        << QStringList{"Ann|01|:00", "New|05|:00", "Name|02|:00", "Bob|03|:00"};
+    QTest::newRow("a row named Name with 00:00 is vacant")
+        << QStringList{"Ann|01|:00", "Name|00|:00", "Bob|03|:00"} << "05" << "00" << 2 << vacant
+        << QStringList{"Ann|01|:00", "New|05|:00", "Name|00|:00", "Bob|03|:00"};
+    QTest::newRow("a row named Name that never held a time is vacant")
+        << QStringList{"Ann|01|:00", "Name||", "Bob|03|:00"} << "05" << "00" << 2 << vacant
+        << QStringList{"Ann|01|:00", "New|05|:00", "Name||", "Bob|03|:00"};
+    QTest::newRow("a player called Name keeps a faster time's rank")
+        << QStringList{"Ann|01|:00", "Name|02|:00", "Bob|03|:00"} << "05" << "00" << 4 << vacant
+        << QStringList{"Ann|01|:00", "Name|02|:00", "Bob|03|:00", "New|05|:00"};
+    QTest::newRow("a player called Name gives way to a faster time")
+        << QStringList{"Ann|01|:00", "Name|06|:06"} << "05" << "00" << 2 << taken
+        << QStringList{"Ann|01|:00", "New|05|:00", "Name|06|:06"};
     QTest::newRow("the vacancy test is case-sensitive")
         << QStringList{"name|01|:00", " Name|02|:00"} << "05" << "00" << 3 << vacant
         << QStringList{"name|01|:00", " Name|02|:00", "New|05|:00"};
@@ -432,6 +444,22 @@ void ScoresTest::veryLongNameKeepsLayoutAndFile()
     QCOMPARE(shown, name.left(scores::kMaxLineBytes));
     auto next = testsupport::LoadedWindow();
     QCOMPARE(Column(*next, 1), Column(*form, 1));
+}
+
+// "Name" marks a vacant row only without a time: a player of that name keeps a rank by time.
+void ScoresTest::playerCalledNameKeepsTheRecord()
+{
+    const QStringList games[] = {{"Name", "06", "06"}, {"Ann", "07", "07"}, {"Bob", "50", "00"}};
+    for (const QStringList& game : games) {
+        auto form = testsupport::LoadedWindow();
+        Finished(*form, 2, game[1], game[2]);
+        testsupport::Dialogs().answers = {game[0]};
+        scores::EnterHighScore(*form);
+        scores::SaveAllTables(*form);
+    }
+    QCOMPARE(testsupport::Dialogs().prompts, (QStringList{"Enter your Name.", "Enter your Name.", "Enter your Name."}));
+    auto next = testsupport::LoadedWindow();
+    QCOMPARE(Column(*next, 2), Texts(T({"Name|06|:06", "Ann|07|:07", "Bob|50|:00"})));
 }
 
 void ScoresTest::firstRunWritesFourVacantFiles()
@@ -646,6 +674,42 @@ void ScoresTest::damagedFile()
     QCOMPARE(Bytes(SharedFile(0) + ".bad"), bytes);
     QCOMPARE(Bytes(SharedFile(0)), FileOf(T({"New|02|:00"})));
     QVERIFY(!QFile::exists(SharedFile(1) + ".bad"));
+}
+
+void ScoresTest::damagedFilesInARow_data()
+{
+    QTest::addColumn<QStringList>("damage"); // the second line of each damaged file, in order
+    QTest::newRow("two in a row") << QStringList{"FIRST", "SECOND"};
+    QStringList many;
+    for (int i = 1; i <= scores::kDamagedCopies + 2; ++i)
+        many << QStringLiteral("DAMAGE %1").arg(i);
+    QTest::newRow("more than are kept") << many;
+}
+
+// Each start and close finds a damaged file again: every one of them is kept under a name of its
+// own, up to the bound, after which the last name holds the newest.
+void ScoresTest::damagedFilesInARow()
+{
+    QFETCH(QStringList, damage);
+    for (const QString& line : damage) {
+        Write(SharedFile(1), CrLf({"Ann", line}));
+        auto form = testsupport::LoadedWindow();
+        scores::SaveAllTables(*form);
+        QCOMPARE(Bytes(SharedFile(1)), QByteArray("Name\r\n\r\n\r\n").repeated(9));
+    }
+    const int kept = std::min<int>(damage.size(), scores::kDamagedCopies);
+    QStringList expected;
+    for (int copy = 0; copy < kept; ++copy)
+        expected << scores::FileName(1) + QStringLiteral(".bad") + (copy == 0 ? QString() : QStringLiteral(".%1").arg(copy));
+    QStringList found = QDir(testsupport::ScoreFolder()).entryList({scores::FileName(1) + QStringLiteral(".bad*")}, QDir::Files);
+    std::sort(found.begin(), found.end(), [](const QString& a, const QString& b) {
+        return a.section(QLatin1Char('.'), 3).toInt() < b.section(QLatin1Char('.'), 3).toInt();
+    });
+    QCOMPARE(found, expected);
+    for (int copy = 0; copy < kept; ++copy) {
+        const QString line = copy == kept - 1 ? damage.last() : damage[copy];
+        QCOMPARE(Bytes(testsupport::ScoreFolder() + QLatin1Char('/') + expected[copy]), CrLf({"Ann", line}));
+    }
 }
 
 void ScoresTest::interruptedSaveKeepsOldFiles()

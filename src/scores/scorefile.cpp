@@ -1,5 +1,6 @@
 #include "scores/scorefile.h"
 
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace scores {
@@ -117,13 +118,25 @@ bool FileHolds(const QString& path, const Table& table)
     return platform::ReadBytes(path, bytes.size() + 1) == bytes;
 }
 
-bool WriteScoreFile(const QString& path, const Table& table)
+QString DamagedCopyName(const QString& path)
+{
+    QString name;
+    for (int copy = 0; copy < kDamagedCopies; ++copy) {
+        name = path + QStringLiteral(".bad") + (copy == 0 ? QString() : QLatin1Char('.') + QString::number(copy));
+        const QFileInfo info(name);
+        if (info.isSymLink() || !info.exists())
+            return name;
+    }
+    return name;
+}
+
+bool WriteScoreFile(const QString& path, const Table& table, int* error)
 {
     const platform::LinesRead old = platform::ReadLines(path, kLinesPerFile, kMaxLineBytes);
     // Only a plain file is kept: a symbolic link there is simply replaced, its target untouched.
     const bool damaged = old.status == platform::LinesRead::Status::Unreadable
                          || (old.status == platform::LinesRead::Status::Read && !TableFromLines(old));
-    return platform::ReplaceWithLines(path, LinesOfTable(table), damaged ? path + QStringLiteral(".bad") : QString());
+    return platform::ReplaceWithLines(path, LinesOfTable(table), damaged ? DamagedCopyName(path) : QString(), error);
 }
 
 } // namespace scores

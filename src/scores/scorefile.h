@@ -37,8 +37,19 @@ std::optional<Table> ReadScoreFile(const QString& path);
 // Whether the file at the path holds exactly the bytes WriteScoreFile would write for the table.
 bool FileHolds(const QString& path, const Table& table);
 
+// How many moved-aside copies of a damaged file are kept beside it: path + ".bad", then ".bad.1"
+// and on up to ".bad.9". Once all are taken, the last one holds the newest damaged file, so the
+// first ones (most likely a table players cared about) stay and a loop of damage cannot pile up
+// copies without end.
+constexpr int kDamagedCopies = 10;
+
+// Where a damaged file at the path is moved: the first of its copy names at which no file stands
+// (a symbolic link there counts as free: it is replaced, never followed), else the last one.
+QString DamagedCopyName(const QString& path);
+
 // Replaces the file at the path with the table. A plain file standing there that does not hold a
-// whole table is first moved to path + ".bad", so its bytes are never lost to the save.
-bool WriteScoreFile(const QString& path, const Table& table);
+// whole table is first moved to DamagedCopyName(path), so its bytes are never lost to the save.
+// On failure, `error` (when given) gets the errno of the step that failed.
+bool WriteScoreFile(const QString& path, const Table& table, int* error = nullptr);
 
 } // namespace scores
