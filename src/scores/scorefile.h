@@ -28,6 +28,15 @@ QString OneLine(const QString& text);
 // long, no NUL byte. Text after the 27th line is not looked at.
 std::optional<Table> TableFromLines(const platform::LinesRead& read);
 
+// The rows kept for the shared folder, from lines read from a pending-rows file: whole rows of
+// three lines as in a score file, at most kRanks of them, each with a real time and not vacant;
+// lines that are not text give none, and whatever else stands there is passed over.
+QList<Row> PendingFromLines(const platform::LinesRead& read);
+// The rows of the pending-rows file at the path (read as a score file is: bounded, plain files only).
+QList<Row> ReadPendingFile(const QString& path);
+// Replaces that file with the rows (the first kRanks), or removes it when there are none.
+bool WritePendingFile(const QString& path, const QList<Row>& rows);
+
 // The 27 lines of a table as they are written.
 QList<QByteArray> LinesOfTable(const Table& table);
 
