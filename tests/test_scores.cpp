@@ -16,6 +16,9 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <memory>
+
 #include <unistd.h>
 
 using scores::Row;
@@ -80,6 +83,8 @@ QString PerUserFile(int mode)
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/') + scores::FileName(mode);
 }
+
+QString PerUserFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
 QByteArray Bytes(const QString& path)
 {
@@ -181,6 +186,10 @@ private slots:
     void gameOpenedEarlierKeepsTheOtherGamesRecord();
     void lockedFolderKeepsTheRecordInThePerUserFolder();
     void scoreFileThatIsAFolderIsNamed();
+    void keptRecordReachesTheSharedTable_data();
+    void keptRecordReachesTheSharedTable();
+    void lostRecordIsTold_data();
+    void lostRecordIsTold();
 };
 
 void ScoresTest::init()
@@ -193,6 +202,7 @@ void ScoresTest::init()
 void ScoresTest::cleanup()
 {
     platform::FailWritesBeforeRename(false);
+    platform::FailWritesWith(0);
     scores::UseScoreFolder(testsupport::ScoreFolder());
     scores::UseLockWait(scores::kLockWait);
 }
@@ -934,6 +944,140 @@ void ScoresTest::scoreFileThatIsAFolderIsNamed()
     scores::SaveAllTables(*form);
     QVERIFY(QFileInfo(SharedFile(1)).isDir());
     QCOMPARE(Bytes(SharedFile(0)), FileOf(T({})));
+}
+
+// Why the shared folder is out of reach while a record is entered, and until when.
+enum class OutOfReach { Busy, BusyAtNextStart, DiskFull, NotWritable };
+
+void ScoresTest::keptRecordReachesTheSharedTable_data()
+{
+    QTest::addColumn<OutOfReach>("cause");
+    QTest::newRow("lock busy") << OutOfReach::Busy;
+    QTest::newRow("lock busy, and still at the next start") << OutOfReach::BusyAtNextStart;
+    QTest::newRow("disk full") << OutOfReach::DiskFull;
+    QTest::newRow("folder not writable, then writable") << OutOfReach::NotWritable;
+}
+
+// Bob's record is kept per user while the shared folder is out of reach, and that run ends with
+// it still out of reach. The later runs bring it there, ranked by its time, once.
+void ScoresTest::keptRecordReachesTheSharedTable()
+{
+    QFETCH(OutOfReach, cause);
+    scores::UseLockWait(std::chrono::milliseconds(200));
+    const QString shared = testsupport::ScoreFolder();
+    const QByteArray alice = FileOf(T({"Alice|01|:07"}));
+    std::unique_ptr<platform::FolderLock> otherGame;
+    if (cause == OutOfReach::NotWritable) { // a plain file where the folder should be
+        QDir(shared).removeRecursively();
+        Write(shared, "not a folder");
+    } else {
+        Write(SharedFile(1), alice);
+    }
+    if (cause == OutOfReach::DiskFull)
+        platform::FailWritesWith(ENOSPC, shared);
+    if (cause == OutOfReach::Busy || cause == OutOfReach::BusyAtNextStart)
+        otherGame = std::make_unique<platform::FolderLock>(shared, std::chrono::milliseconds(0));
+
+    {
+        auto form = testsupport::LoadedWindow();
+        Finished(*form, 1, QStringLiteral("02"), QStringLiteral("00"));
+        testsupport::Dialogs().answers = {QStringLiteral("Bob")};
+        scores::EnterHighScore(*form);
+        scores::SaveAllTables(*form); // the run's end, with the folder still out of reach
+    }
+    QVERIFY(Bytes(PerUserFile(1)).contains("Bob\r\n02\r\n:00\r\n"));
+    QVERIFY(!Bytes(SharedFile(1)).contains("Bob"));
+    QCOMPARE(testsupport::Dialogs().messages, QStringList{}); // the record is kept, only elsewhere
+
+    // The folder comes within reach again, with Alice's record in it.
+    platform::FailWritesWith(0);
+    if (cause == OutOfReach::NotWritable) {
+        QVERIFY(QFile::remove(shared));
+        QVERIFY(QDir().mkpath(shared));
+        Write(SharedFile(1), alice);
+    }
+    if (cause != OutOfReach::BusyAtNextStart)
+        otherGame.reset();
+    const QStringList withBob = Texts(T({"Alice|01|:07", "Bob|02|:00"}));
+    const QStringList names{"Cy", "Dee"};
+    const QStringList minutes{"08", "09"};
+    for (int run = 0; run < 2; ++run) {
+        auto form = testsupport::LoadedWindow();
+        if (run == 0 && cause != OutOfReach::BusyAtNextStart) { // brought at the start
+            QCOMPARE(Bytes(SharedFile(1)), FileOf(T({"Alice|01|:07", "Bob|02|:00"})));
+            QCOMPARE(Column(*form, 1), withBob);
+        }
+        otherGame.reset(); // free by the time of the save
+        Finished(*form, 1, minutes[run], QStringLiteral("00"));
+        testsupport::Dialogs().answers = {names[run]};
+        scores::EnterHighScore(*form);
+        scores::SaveAllTables(*form);
+    }
+    // Ranked 2nd, between Alice's faster and the later slower records: not twice, not lost.
+    QCOMPARE(Bytes(SharedFile(1)), FileOf(T({"Alice|01|:07", "Bob|02|:00", "Cy|08|:00", "Dee|09|:00"})));
+    QCOMPARE(testsupport::Dialogs().prompts,
+             (QStringList{"Enter your Name.", "Enter your Name.", "Enter your Name."}));
+    // No longer carried per user: neither listed as kept for the shared folder nor in the table.
+    QVERIFY(!QFile::exists(PerUserFile(1) + QStringLiteral(".pending")));
+    QVERIFY(!Bytes(PerUserFile(1)).contains("Bob"));
+    auto next = testsupport::LoadedWindow();
+    QCOMPARE(Column(*next, 1), Texts(T({"Alice|01|:07", "Bob|02|:00", "Cy|08|:00", "Dee|09|:00"})));
+}
+
+void ScoresTest::lostRecordIsTold_data()
+{
+    QTest::addColumn<QString>("shared");  // how the shared folder fails: busy, full, unwritable
+    QTest::addColumn<QString>("perUser"); // how the per-user folder fails: full, unwritable
+    QTest::addColumn<QStringList>("said");
+    QTest::addColumn<QStringList>("notSaid");
+    const QString cannot = QStringLiteral("cannot write the score folder");
+    const QString full = QStringLiteral("the disk is full");
+    QTest::newRow("disk full") << "full" << "full" << QStringList{full} << QStringList{cannot};
+    QTest::newRow("neither folder writable") << "unwritable" << "unwritable" << QStringList{cannot} << QStringList{full};
+    QTest::newRow("shared folder busy, disk full")
+        << "busy" << "full" << QStringList{"another game kept the score folder locked", full} << QStringList{cannot};
+}
+
+// A record that neither folder takes: the player is told in the game, once, and why.
+void ScoresTest::lostRecordIsTold()
+{
+    QFETCH(QString, shared);
+    QFETCH(QString, perUser);
+    QFETCH(QStringList, said);
+    QFETCH(QStringList, notSaid);
+    scores::UseLockWait(std::chrono::milliseconds(200));
+    std::unique_ptr<platform::FolderLock> otherGame;
+    if (shared == QLatin1String("busy"))
+        otherGame = std::make_unique<platform::FolderLock>(testsupport::ScoreFolder(), std::chrono::milliseconds(0));
+    if (shared == QLatin1String("full"))
+        platform::FailWritesWith(ENOSPC); // the one disk both folders are on
+    if (perUser == QLatin1String("full"))
+        platform::FailWritesWith(ENOSPC, shared == QLatin1String("full") ? QString() : PerUserFolder());
+    if (shared == QLatin1String("unwritable")) {
+        const QString blocker = testsupport::TestHome() + QStringLiteral("/blocker");
+        Write(blocker, "not a folder");
+        scores::UseScoreFolder(blocker + QStringLiteral("/scores"));
+    }
+    if (perUser == QLatin1String("unwritable")) {
+        QVERIFY(QDir().mkpath(QFileInfo(PerUserFolder()).path()));
+        Write(PerUserFolder(), "not a folder");
+    }
+    auto form = testsupport::LoadedWindow();
+    Finished(*form, 1, QStringLiteral("03"), QStringLiteral("07"));
+    testsupport::Dialogs().answers = {QStringLiteral("Ann")};
+    scores::EnterHighScore(*form);
+    QCOMPARE(testsupport::Dialogs().messages.size(), 1);
+    const QString message = testsupport::Dialogs().messages[0];
+    QVERIFY2(message.startsWith(QStringLiteral("Your record could not be saved.")), qPrintable(message));
+    for (const QString& cause : said)
+        QVERIFY2(message.contains(cause), qPrintable(message));
+    for (const QString& cause : notSaid)
+        QVERIFY2(!message.contains(cause), qPrintable(message));
+    // The row is still shown; the close, which cannot save it either, says nothing more.
+    QCOMPARE(Column(*form, 1), Texts(T({"Ann|03|:07"})));
+    scores::SaveAllTables(*form);
+    QCOMPARE(testsupport::Dialogs().messages.size(), 1);
+    QFile::remove(testsupport::TestHome() + QStringLiteral("/blocker"));
 }
 
 VELMOR08_TEST_MAIN(ScoresTest)

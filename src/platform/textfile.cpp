@@ -13,6 +13,7 @@ namespace platform {
 namespace {
 bool g_failBeforeRename = false;
 int g_failWith = 0;
+QString g_failIn;
 
 bool Rename(const QString& from, const QString& to)
 {
@@ -44,7 +45,11 @@ LinesRead::Status OpenPlainFile(const QString& path, QFile& file)
 } // namespace
 
 void FailWritesBeforeRename(bool fail) { g_failBeforeRename = fail; }
-void FailWritesWith(int error) { g_failWith = error; }
+void FailWritesWith(int error, const QString& folder)
+{
+    g_failWith = error;
+    g_failIn = folder;
+}
 
 LinesRead ReadLines(QIODevice& device, int maxLines, int maxLineBytes)
 {
@@ -121,9 +126,10 @@ bool ReplaceWithLines(const QString& path, const QList<QByteArray>& lines, const
     errno = 0;
     if (!temp.open())
         return fail(errno);
+    const bool failHere = g_failWith != 0 && (g_failIn.isEmpty() || path.startsWith(g_failIn + QLatin1Char('/')));
     // Written straight to the descriptor, so that the cause of a failure (a full disk) is known.
     for (qsizetype done = 0; done < data.size();) {
-        const ssize_t wrote = g_failWith != 0 ? (errno = g_failWith, -1)
+        const ssize_t wrote = failHere ? (errno = g_failWith, -1)
                                               : ::write(temp.handle(), data.constData() + done, size_t(data.size() - done));
         if (wrote < 0 && errno == EINTR)
             continue;

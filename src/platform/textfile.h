@@ -48,7 +48,8 @@ bool ReplaceWithLines(const QString& path, const QList<QByteArray>& lines, const
 
 // Tests: make the next writes fail after the data is written but before the rename.
 void FailWritesBeforeRename(bool fail);
-// Tests: make the next writes fail with this errno as the data is written (0: they do not).
-void FailWritesWith(int error);
+// Tests: make the next writes of files in the folder (any folder when empty) fail with this errno
+// as the data is written; 0: they do not.
+void FailWritesWith(int error, const QString& folder = QString());
 
 } // namespace platform
