@@ -1055,6 +1055,7 @@ void ScoresTest::lostRecordIsTold()
         platform::FailWritesWith(ENOSPC, shared == QLatin1String("full") ? QString() : PerUserFolder());
     if (shared == QLatin1String("unwritable")) {
         const QString blocker = testsupport::TestHome() + QStringLiteral("/blocker");
+        QDir(blocker).removeRecursively(); // left as a folder by the test that frees it
         Write(blocker, "not a folder");
         scores::UseScoreFolder(blocker + QStringLiteral("/scores"));
     }
