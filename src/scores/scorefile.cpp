@@ -134,11 +134,16 @@ bool WritePendingFile(const QString& path, const QList<Row>& rows)
 {
     if (rows.isEmpty())
         return !QFileInfo(path).isSymLink() && !QFileInfo::exists(path) ? true : QFile::remove(path);
+    return platform::ReplaceWithLines(path, LinesOfRows(rows));
+}
+
+QList<QByteArray> LinesOfRows(const QList<Row>& rows)
+{
     QList<QByteArray> lines;
     for (const Row& row : rows.mid(0, kRanks))
         for (const QString* value : {&row.name, &row.minutes, &row.seconds})
             lines.append(OneLine(*value).toUtf8());
-    return platform::ReplaceWithLines(path, lines);
+    return lines;
 }
 
 QList<QByteArray> LinesOfTable(const Table& table)

@@ -34,6 +34,8 @@ std::optional<Table> TableFromLines(const platform::LinesRead& read);
 QList<Row> PendingFromLines(const platform::LinesRead& read);
 // The rows of the pending-rows file at the path (read as a score file is: bounded, plain files only).
 QList<Row> ReadPendingFile(const QString& path);
+// The lines of a pending-rows file that holds the rows (the first kRanks).
+QList<QByteArray> LinesOfRows(const QList<Row>& rows);
 // Replaces that file with the rows (the first kRanks), or removes it when there are none.
 bool WritePendingFile(const QString& path, const QList<Row>& rows);
 
