@@ -15,6 +15,8 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -48,6 +50,18 @@ void TellFallback()
 
 void TellLost(const QString& path) { TellOnce(QStringLiteral("velmor08: cannot save the high scores to %1").arg(path)); }
 
+bool DiskFull(int error) { return error == ENOSPC || error == EDQUOT; }
+
+// Why a write failed, as the player is told it after the name of the folder or file.
+QString CauseOf(int error)
+{
+    if (DiskFull(error))
+        return QStringLiteral("the disk is full");
+    if (error == EACCES || error == EPERM || error == EROFS)
+        return QStringLiteral("cannot write the score folder");
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 // Creates the shared folder when it is missing and can be; true when this user may write there.
 bool SharedFolderWritable()
 {
@@ -55,6 +69,13 @@ bool SharedFolderWritable()
     return QFileInfo(g_sharedFolder).isDir()
            && ::access(QFile::encodeName(g_sharedFolder).constData(), W_OK | X_OK) == 0;
 }
+
+// Rows are kept for the shared folder only where the per-user folder is another one.
+bool KeepsPending() { return !PerUserFolder().isEmpty() && PerUserFolder() != g_sharedFolder; }
+QString PendingPath(int mode) { return PathIn(PerUserFolder(), mode) + QStringLiteral(".pending"); }
+QList<Row> Pending(int mode) { return KeepsPending() ? ReadPendingFile(PendingPath(mode)) : QList<Row>(); }
+
+bool Holds(const Table& table, const Row& row) { return std::find(table.begin(), table.end(), row) != table.end(); }
 
 // The folders a save tries, in this order.
 QStringList SaveFolders(bool sharedWritable)
@@ -96,82 +117,202 @@ QList<EnteredRow*> NotYetIn(frmMain& form, int mode, const QString& folder)
     return rows;
 }
 
-QList<Row> RowsOf(const QList<EnteredRow*>& entered)
+// The table as this run should see it: the whole file in the folder with the rows it does not
+// hold yet ranked in, or the column (which shows this run's rows) when the folder holds no whole
+// file. The rows kept per user by earlier runs (`pending`, for the shared folder) come first, as
+// they were entered first; one the table already holds is that record, brought here before.
+Table MergedView(frmMain& form, int mode, const QString& folder, const std::optional<Table>& onDisk,
+                 const QList<Row>& pending)
 {
-    QList<Row> rows;
-    for (const EnteredRow* row : entered)
-        rows << row->row;
-    return rows;
+    Table table = onDisk ? *onDisk : ReadColumn(form, mode);
+    if (onDisk && form.ScoreRun.timesFilled)
+        FillEmptyTimes(table);
+    for (const Row& row : pending)
+        if (!Holds(table, row))
+            table = MergeEntries(table, {row}, false);
+    if (onDisk)
+        for (const EnteredRow* entered : NotYetIn(form, mode, folder))
+            if (!(entered->pending && Holds(table, entered->row)))
+                table = MergeEntries(table, {entered->row}, false);
+    return table;
 }
 
-// The table as this run should see it: the whole file in the folder with this run's rows ranked
-// in, or the column when the folder holds no whole file.
-Table MergedView(frmMain& form, int mode, const QString& folder, const std::optional<Table>& onDisk)
-{
-    if (!onDisk)
-        return ReadColumn(form, mode);
-    return MergeEntries(*onDisk, RowsOf(NotYetIn(form, mode, folder)), form.ScoreRun.timesFilled);
-}
-
-enum class Saved { Yes, NotAFile, Failed };
+struct Saved {
+    enum Kind { Yes, NotAFile, Failed } kind = Yes;
+    int error = 0; // errno of a failed write
+};
 
 // Under the folder's lock: writes the mode's table, merged with the file as it stands now, into the
 // folder, unless the file already holds it. With `show`, the column then shows the saved table; a
 // copy kept in the per-user folder while the shared one is out of reach does not replace it.
-Saved SaveInto(frmMain& form, int mode, const QString& folder, bool show)
+Saved SaveInto(frmMain& form, int mode, const QString& folder, bool show, const QList<Row>& pending)
 {
     const QString path = PathIn(folder, mode);
     const std::optional<Table> onDisk = ReadScoreFile(path);
-    const Table table = MergedView(form, mode, folder, onDisk);
+    const Table table = MergedView(form, mode, folder, onDisk, pending);
     // Rewritten only when its bytes change: a new row, filled times, or a file in an older form.
-    if (!FileHolds(path, table) && !WriteScoreFile(path, table)) {
+    int error = 0;
+    if (!FileHolds(path, table) && !WriteScoreFile(path, table, &error)) {
         const QFileInfo info(path);
-        return info.isDir() && !info.isSymLink() ? Saved::NotAFile : Saved::Failed;
+        return {info.isDir() && !info.isSymLink() ? Saved::NotAFile : Saved::Failed, error};
     }
     for (EnteredRow* entered : NotYetIn(form, mode, folder))
         entered->writtenTo << folder;
     if (show)
         WriteColumn(form, mode, table);
-    return Saved::Yes;
+    return {};
 }
 
-// Saves the tables of the given modes, each into the first folder that takes it.
-void SaveTables(frmMain& form, QList<int> modes)
+// The table without the rows (the first one equal to each), the rows below moving up.
+Table Without(Table table, const QList<Row>& rows)
 {
-    const bool sharedWritable = SharedFolderWritable();
-    if (!sharedWritable)
-        TellFallback();
-    const QStringList folders = SaveFolders(sharedWritable);
-    for (const QString& folder : folders) {
-        if (modes.isEmpty())
-            return;
-        const bool shared = folder == g_sharedFolder && sharedWritable;
-        QDir().mkpath(folder);
-        const FolderLock lock(folder, g_lockWait);
-        if (lock.status() == FolderLock::Status::Busy && shared)
-            TellOnce(QStringLiteral("velmor08: another game kept the score folder %1 locked; keeping the high scores in %2")
-                         .arg(folder, PerUserFolder()));
-        if (lock.status() == FolderLock::Status::Unavailable && shared)
-            TellOnce(QStringLiteral("velmor08: cannot lock the score folder %1; keeping the high scores in %2")
-                         .arg(folder, PerUserFolder()));
-        if (!lock.held())
+    for (const Row& row : rows) {
+        const auto found = std::find(table.begin(), table.end(), row);
+        if (found == table.end())
             continue;
-        for (auto mode = modes.begin(); mode != modes.end();) {
-            const Saved saved = SaveInto(form, *mode, folder, folder == folders.first());
-            if (saved == Saved::Yes) {
-                mode = modes.erase(mode);
-                continue;
-            }
-            if (shared && saved == Saved::NotAFile)
-                TellOnce(QStringLiteral("velmor08: %1 is not a plain file; keeping its high scores in %2")
-                             .arg(PathIn(folder, *mode), PerUserFolder()));
-            else if (shared)
-                TellFallback();
-            ++mode;
+        std::move(found + 1, table.end(), found);
+        table.back() = {kVacantName, QStringLiteral("00"), QStringLiteral(":00")};
+    }
+    return table;
+}
+
+// After a save, under the per-user folder's lock: the rows now in the shared table (`brought`)
+// leave the list of rows kept for it and the per-user table; the rows this run kept per user
+// because the shared folder did not take them join that list.
+void KeepPending(frmMain& form, const std::array<QList<Row>, kModes>& brought, std::chrono::milliseconds wait)
+{
+    const QString perUser = PerUserFolder();
+    std::unique_ptr<FolderLock> lock;
+    for (int mode = 0; mode < kModes; ++mode) {
+        QList<EnteredRow*> keep;
+        for (EnteredRow& entered : form.ScoreRun.entered[mode])
+            if (!entered.pending && entered.writtenTo.contains(perUser) && !entered.writtenTo.contains(g_sharedFolder))
+                keep << &entered;
+        if (brought[mode].isEmpty() && keep.isEmpty())
+            continue;
+        if (!lock)
+            lock = std::make_unique<FolderLock>(perUser, wait);
+        if (!lock->held())
+            return; // the next save tries again; a row brought twice is recognised there
+        QList<Row> rows = ReadPendingFile(PendingPath(mode));
+        const QList<Row> before = rows;
+        for (const Row& row : brought[mode])
+            rows.removeOne(row);
+        for (const EnteredRow* entered : keep)
+            rows.append(entered->row);
+        // At most a table's worth: the one that would rank lowest (the slowest, and of equal times
+        // the one entered first) drops out.
+        while (rows.size() > kRanks) {
+            qsizetype slowest = 0;
+            for (qsizetype i = 1; i < rows.size(); ++i)
+                if (TimeValue(rows[i].minutes, rows[i].seconds) > TimeValue(rows[slowest].minutes, rows[slowest].seconds))
+                    slowest = i;
+            rows.removeAt(slowest);
+        }
+        if (rows != before && !WritePendingFile(PendingPath(mode), rows))
+            continue;
+        for (EnteredRow* entered : keep)
+            entered->pending = true;
+        if (brought[mode].isEmpty())
+            continue;
+        const QString path = PathIn(perUser, mode);
+        if (const std::optional<Table> table = ReadScoreFile(path)) {
+            const Table left = Without(*table, brought[mode]);
+            if (left != *table)
+                WriteScoreFile(path, left);
         }
     }
-    for (int mode : modes)
+}
+
+// Saves the tables of the given modes, each into the first folder that takes it, and brings the
+// rows kept per user by earlier runs to the shared folder. `sharedOnly` (at the start): only those
+// rows, only into the shared folder, and nothing said when they cannot go there yet.
+void SaveTables(frmMain& form, QList<int> modes, std::chrono::milliseconds wait, bool sharedOnly = false)
+{
+    const bool sharedWritable = SharedFolderWritable();
+    if (!sharedWritable && sharedOnly)
+        return;
+    QStringList causes; // why each folder did not take a table, for the player
+    const auto because = [&causes](const QString& where, const QString& cause) {
+        const QString line = QStringLiteral("%1: %2.").arg(where, cause);
+        if (!causes.contains(line))
+            causes << line;
+    };
+    if (!sharedWritable) {
+        TellFallback();
+        because(g_sharedFolder, QStringLiteral("cannot write the score folder"));
+    }
+    std::array<QList<Row>, kModes> pending;
+    QList<int> sharedModes = modes;
+    if (sharedWritable && KeepsPending())
+        for (int mode = 0; mode < kModes; ++mode)
+            if (!(pending[mode] = ReadPendingFile(PendingPath(mode))).isEmpty() && !sharedModes.contains(mode))
+                sharedModes << mode;
+    std::array<QList<Row>, kModes> brought;
+
+    const QStringList folders = sharedOnly ? QStringList{g_sharedFolder} : SaveFolders(sharedWritable);
+    for (const QString& folder : folders) {
+        const bool shared = folder == g_sharedFolder && sharedWritable;
+        const QList<int> todo = shared ? sharedModes : modes;
+        if (todo.isEmpty())
+            continue;
+        QDir().mkpath(folder);
+        const FolderLock lock(folder, wait);
+        if (lock.status() == FolderLock::Status::Busy) {
+            if (shared && !sharedOnly)
+                TellOnce(QStringLiteral("velmor08: another game kept the score folder %1 locked; keeping the high scores in %2")
+                             .arg(folder, PerUserFolder()));
+            because(folder, QStringLiteral("another game kept the score folder locked"));
+        }
+        if (lock.status() == FolderLock::Status::Unavailable) {
+            if (shared && !sharedOnly)
+                TellOnce(QStringLiteral("velmor08: cannot lock the score folder %1; keeping the high scores in %2")
+                             .arg(folder, PerUserFolder()));
+            because(folder, QStringLiteral("cannot write the score folder"));
+        }
+        if (!lock.held())
+            continue;
+        for (int mode : todo) {
+            const Saved saved = SaveInto(form, mode, folder, folder == folders.first(), shared ? pending[mode] : QList<Row>());
+            if (saved.kind == Saved::Yes) {
+                modes.removeAll(mode);
+                if (shared)
+                    brought[mode] = pending[mode];
+                continue;
+            }
+            if (saved.kind == Saved::NotAFile) {
+                if (shared)
+                    TellOnce(QStringLiteral("velmor08: %1 is not a plain file; keeping its high scores in %2")
+                                 .arg(PathIn(folder, mode), PerUserFolder()));
+                because(PathIn(folder, mode), QStringLiteral("not a plain file"));
+                continue;
+            }
+            if (shared && DiskFull(saved.error))
+                TellOnce(QStringLiteral("velmor08: the disk of the score folder %1 is full; keeping the high scores in %2")
+                             .arg(folder, PerUserFolder()));
+            else if (shared)
+                TellFallback();
+            because(folder, CauseOf(saved.error));
+        }
+    }
+    if (KeepsPending())
+        KeepPending(form, brought, wait);
+    if (sharedOnly)
+        return;
+
+    // A record that neither folder took is lost with this run: the player is told why, once.
+    bool lost = false;
+    for (int mode : modes) {
         TellLost(PathIn(PerUserFolder(), mode));
+        for (EnteredRow& entered : form.ScoreRun.entered[mode]) {
+            if (entered.writtenTo.isEmpty() && !entered.toldLost) {
+                entered.toldLost = true;
+                lost = true;
+            }
+        }
+    }
+    if (lost)
+        platform::MsgBox(QStringLiteral("Your record could not be saved.\n") + causes.join(QLatin1Char('\n')));
 }
 
 } // namespace
@@ -203,21 +344,26 @@ void LoadAllTables(frmMain& form)
     // the renames of a repair; a game that holds a lock too long is read without it.
     // The start waits less for it than a save does.
     const auto wait = std::min(g_lockWait, std::chrono::milliseconds(500));
-    std::vector<std::unique_ptr<FolderLock>> locks;
-    for (const QString& folder : folders)
-        locks.push_back(std::make_unique<FolderLock>(folder, wait, FolderLock::Kind::Shared));
-    for (int mode = 0; mode < kModes; ++mode) {
-        for (const QString& folder : folders) {
-            if (const std::optional<Table> table = ReadScoreFile(PathIn(folder, mode))) {
-                // The column changes only once the whole file is in hand.
-                WriteColumn(form, mode, *table);
-                break;
+    {
+        std::vector<std::unique_ptr<FolderLock>> locks;
+        for (const QString& folder : folders)
+            locks.push_back(std::make_unique<FolderLock>(folder, wait, FolderLock::Kind::Shared));
+        for (int mode = 0; mode < kModes; ++mode) {
+            for (const QString& folder : folders) {
+                if (const std::optional<Table> table = ReadScoreFile(PathIn(folder, mode))) {
+                    // The column changes only once the whole file is in hand.
+                    WriteColumn(form, mode, *table);
+                    break;
+                }
             }
         }
     }
+    // Rows an earlier run kept per user go to the shared table now, if its lock can be had soon.
+    if (sharedWritable)
+        SaveTables(form, {}, wait, true);
 }
 
-void SaveAllTables(frmMain& form) { SaveTables(form, {0, 1, 2, 3}); }
+void SaveAllTables(frmMain& form) { SaveTables(form, {0, 1, 2, 3}, g_lockWait); }
 
 void EnterHighScore(frmMain& form)
 {
@@ -234,7 +380,8 @@ void EnterHighScore(frmMain& form)
     // Another game may have entered rows since this one loaded: rank against the file as it is.
     const QStringList folders = SaveFolders(SharedFolderWritable());
     if (!folders.isEmpty())
-        WriteColumn(form, mode, MergedView(form, mode, folders[0], ReadScoreFile(PathIn(folders[0], mode))));
+        WriteColumn(form, mode, MergedView(form, mode, folders[0], ReadScoreFile(PathIn(folders[0], mode)),
+                                           folders[0] == g_sharedFolder ? Pending(mode) : QList<Row>()));
     Table table = ReadColumn(form, mode);
     const QString minutes = form.lblMin->caption();
     const QString seconds = form.lblSec->caption();
@@ -248,7 +395,7 @@ void EnterHighScore(frmMain& form)
     InsertAt(table, place.rank, row);
     WriteColumn(form, mode, table);
     form.ScoreRun.entered[mode].append({row, {}});
-    SaveTables(form, {mode});
+    SaveTables(form, {mode}, g_lockWait);
 }
 
 } // namespace scores

@@ -6,6 +6,12 @@
 // application data folder instead and that is said once on standard error. The folder the tables
 // are written to is read first; the other one is read when a file is not whole or not there.
 //
+// A row kept per user because the shared folder was out of reach (busy, full, not writable) is
+// listed in a file beside the per-user table (br548.txt.pending for br548.txt). A later run of the
+// user brings it to the shared table at its start, when it can have the lock at once, or at its
+// next save there; a row the shared table already holds is that record brought before, so none is
+// entered twice. Once brought, it leaves the list and the per-user table.
+//
 // Several games may share a folder at once. Every write takes the folder's lock, reads the file as
 // it stands now and ranks this run's new rows into it, so a row another game wrote is never lost
 // to a game that loaded its tables earlier; a table this run did not change is not written.
@@ -27,6 +33,8 @@ namespace scores {
 struct EnteredRow {
     Row row;
     QStringList writtenTo;
+    bool pending = false;  // listed in this user's file of rows kept for the shared folder
+    bool toldLost = false; // the player was told that it could not be saved
 };
 struct RunScores {
     std::array<QList<EnteredRow>, kModes> entered;
