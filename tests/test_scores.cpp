@@ -1,4 +1,5 @@
 // High scores: time values and ranking, name entry, the score files and how they survive damage.
+#include "platform/testing.h"
 #include "scores/testing.h"
 #include "testsupport.h"
 
@@ -16,6 +17,9 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <memory>
 
 #include <unistd.h>
 
@@ -81,6 +85,8 @@ QString PerUserFile(int mode)
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/') + scores::FileName(mode);
 }
+
+QString PerUserFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
 QByteArray Bytes(const QString& path)
 {
@@ -149,6 +155,7 @@ private slots:
     void emptyTimesFilledInEveryTable();
     void withoutGameOnlyTimesAreFilled();
     void veryLongNameKeepsLayoutAndFile();
+    void playerCalledNameKeepsTheRecord();
 
     // Score files.
     void firstRunWritesFourVacantFiles();
@@ -166,6 +173,8 @@ private slots:
     // What the files survive.
     void damagedFile_data();
     void damagedFile();
+    void damagedFilesInARow_data();
+    void damagedFilesInARow();
     void interruptedSaveKeepsOldFiles();
     void symlinks_data();
     void symlinks();
@@ -179,6 +188,10 @@ private slots:
     void gameOpenedEarlierKeepsTheOtherGamesRecord();
     void lockedFolderKeepsTheRecordInThePerUserFolder();
     void scoreFileThatIsAFolderIsNamed();
+    void keptRecordReachesTheSharedTable_data();
+    void keptRecordReachesTheSharedTable();
+    void lostRecordIsTold_data();
+    void lostRecordIsTold();
 };
 
 void ScoresTest::init()
@@ -190,7 +203,8 @@ void ScoresTest::init()
 
 void ScoresTest::cleanup()
 {
-    platform::FailWritesBeforeRename(false);
+    platform::testing::FailWritesBeforeRename(false);
+    platform::testing::FailWritesWith(0);
     scores::testing::UseScoreFolder(testsupport::ScoreFolder());
     scores::testing::UseLockWait(scores::kLockWait);
 }
@@ -263,9 +277,18 @@ void ScoresTest::ranking_data()
         << full << "09" << "00" << 9 << taken << full.mid(0, 8) + QStringList{"New|09|:00"};
     QTest::newRow("new best of a full table drops rank 9")
         << full << "00" << "30" << 1 << taken << QStringList{"New|00|:30"} + full.mid(0, 8);
-    QTest::newRow("a row named Name is vacant whatever its time")
-        << QStringList{"Ann|01|:00", "Name|02|:00", "Bob|03|:00"} << "05" << "00" << 2 << vacant
-        << QStringList{"Ann|01|:00", "New|05|:00", "Name|02|:00", "Bob|03|:00"};
+    QTest::newRow("a row named Name with 00:00 is vacant")
+        << QStringList{"Ann|01|:00", "Name|00|:00", "Bob|03|:00"} << "05" << "00" << 2 << vacant
+        << QStringList{"Ann|01|:00", "New|05|:00", "Name|00|:00", "Bob|03|:00"};
+    QTest::newRow("a row named Name that never held a time is vacant")
+        << QStringList{"Ann|01|:00", "Name||", "Bob|03|:00"} << "05" << "00" << 2 << vacant
+        << QStringList{"Ann|01|:00", "New|05|:00", "Name||", "Bob|03|:00"};
+    QTest::newRow("a player called Name keeps a faster time's rank")
+        << QStringList{"Ann|01|:00", "Name|02|:00", "Bob|03|:00"} << "05" << "00" << 4 << vacant
+        << QStringList{"Ann|01|:00", "Name|02|:00", "Bob|03|:00", "New|05|:00"};
+    QTest::newRow("a player called Name gives way to a faster time")
+        << QStringList{"Ann|01|:00", "Name|06|:06"} << "05" << "00" << 2 << taken
+        << QStringList{"Ann|01|:00", "New|05|:00", "Name|06|:06"};
     QTest::newRow("the vacancy test is case-sensitive")
         << QStringList{"name|01|:00", " Name|02|:00"} << "05" << "00" << 3 << vacant
         << QStringList{"name|01|:00", " Name|02|:00", "New|05|:00"};
@@ -433,6 +456,22 @@ void ScoresTest::veryLongNameKeepsLayoutAndFile()
     QCOMPARE(shown, name.left(scores::kMaxLineBytes));
     auto next = testsupport::LoadedWindow();
     QCOMPARE(Column(*next, 1), Column(*form, 1));
+}
+
+// "Name" marks a vacant row only without a time: a player of that name keeps a rank by time.
+void ScoresTest::playerCalledNameKeepsTheRecord()
+{
+    const QStringList games[] = {{"Name", "06", "06"}, {"Ann", "07", "07"}, {"Bob", "50", "00"}};
+    for (const QStringList& game : games) {
+        auto form = testsupport::LoadedWindow();
+        Finished(*form, 2, game[1], game[2]);
+        testsupport::Dialogs().answers = {game[0]};
+        testsupport::EnterHighScore(*form);
+        testsupport::SaveAllTables(*form);
+    }
+    QCOMPARE(testsupport::Dialogs().prompts, (QStringList{"Enter your Name.", "Enter your Name.", "Enter your Name."}));
+    auto next = testsupport::LoadedWindow();
+    QCOMPARE(Column(*next, 2), Texts(T({"Name|06|:06", "Ann|07|:07", "Bob|50|:00"})));
 }
 
 void ScoresTest::firstRunWritesFourVacantFiles()
@@ -649,6 +688,42 @@ void ScoresTest::damagedFile()
     QVERIFY(!QFile::exists(SharedFile(1) + ".bad"));
 }
 
+void ScoresTest::damagedFilesInARow_data()
+{
+    QTest::addColumn<QStringList>("damage"); // the second line of each damaged file, in order
+    QTest::newRow("two in a row") << QStringList{"FIRST", "SECOND"};
+    QStringList many;
+    for (int i = 1; i <= scores::kDamagedCopies + 2; ++i)
+        many << QStringLiteral("DAMAGE %1").arg(i);
+    QTest::newRow("more than are kept") << many;
+}
+
+// Each start and close finds a damaged file again: every one of them is kept under a name of its
+// own, up to the bound, after which the last name holds the newest.
+void ScoresTest::damagedFilesInARow()
+{
+    QFETCH(QStringList, damage);
+    for (const QString& line : damage) {
+        Write(SharedFile(1), CrLf({"Ann", line}));
+        auto form = testsupport::LoadedWindow();
+        testsupport::SaveAllTables(*form);
+        QCOMPARE(Bytes(SharedFile(1)), QByteArray("Name\r\n\r\n\r\n").repeated(9));
+    }
+    const int kept = std::min<int>(damage.size(), scores::kDamagedCopies);
+    QStringList expected;
+    for (int copy = 0; copy < kept; ++copy)
+        expected << scores::FileName(1) + QStringLiteral(".bad") + (copy == 0 ? QString() : QStringLiteral(".%1").arg(copy));
+    QStringList found = QDir(testsupport::ScoreFolder()).entryList({scores::FileName(1) + QStringLiteral(".bad*")}, QDir::Files);
+    std::sort(found.begin(), found.end(), [](const QString& a, const QString& b) {
+        return a.section(QLatin1Char('.'), 3).toInt() < b.section(QLatin1Char('.'), 3).toInt();
+    });
+    QCOMPARE(found, expected);
+    for (int copy = 0; copy < kept; ++copy) {
+        const QString line = copy == kept - 1 ? damage.last() : damage[copy];
+        QCOMPARE(Bytes(testsupport::ScoreFolder() + QLatin1Char('/') + expected[copy]), CrLf({"Ann", line}));
+    }
+}
+
 void ScoresTest::interruptedSaveKeepsOldFiles()
 {
     QMap<QString, QByteArray> before;
@@ -661,7 +736,7 @@ void ScoresTest::interruptedSaveKeepsOldFiles()
 
     for (int mode = 0; mode < 4; ++mode)
         SetColumn(*form, mode, T({"New|02|:00"}));
-    platform::FailWritesBeforeRename(true);
+    platform::testing::FailWritesBeforeRename(true);
     // Neither the shared nor the per-user folder takes the files; that is said on standard error.
     QTest::ignoreMessage(QtWarningMsg, kFallbackMessage);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the high scores")));
@@ -871,6 +946,141 @@ void ScoresTest::scoreFileThatIsAFolderIsNamed()
     testsupport::SaveAllTables(*form);
     QVERIFY(QFileInfo(SharedFile(1)).isDir());
     QCOMPARE(Bytes(SharedFile(0)), FileOf(T({})));
+}
+
+// Why the shared folder is out of reach while a record is entered, and until when.
+enum class OutOfReach { Busy, BusyAtNextStart, DiskFull, NotWritable };
+
+void ScoresTest::keptRecordReachesTheSharedTable_data()
+{
+    QTest::addColumn<OutOfReach>("cause");
+    QTest::newRow("lock busy") << OutOfReach::Busy;
+    QTest::newRow("lock busy, and still at the next start") << OutOfReach::BusyAtNextStart;
+    QTest::newRow("disk full") << OutOfReach::DiskFull;
+    QTest::newRow("folder not writable, then writable") << OutOfReach::NotWritable;
+}
+
+// Bob's record is kept per user while the shared folder is out of reach, and that run ends with
+// it still out of reach. The later runs bring it there, ranked by its time, once.
+void ScoresTest::keptRecordReachesTheSharedTable()
+{
+    QFETCH(OutOfReach, cause);
+    scores::testing::UseLockWait(std::chrono::milliseconds(200));
+    const QString shared = testsupport::ScoreFolder();
+    const QByteArray alice = FileOf(T({"Alice|01|:07"}));
+    std::unique_ptr<platform::FolderLock> otherGame;
+    if (cause == OutOfReach::NotWritable) { // a plain file where the folder should be
+        QDir(shared).removeRecursively();
+        Write(shared, "not a folder");
+    } else {
+        Write(SharedFile(1), alice);
+    }
+    if (cause == OutOfReach::DiskFull)
+        platform::testing::FailWritesWith(ENOSPC, shared);
+    if (cause == OutOfReach::Busy || cause == OutOfReach::BusyAtNextStart)
+        otherGame = std::make_unique<platform::FolderLock>(shared, std::chrono::milliseconds(0));
+
+    {
+        auto form = testsupport::LoadedWindow();
+        Finished(*form, 1, QStringLiteral("02"), QStringLiteral("00"));
+        testsupport::Dialogs().answers = {QStringLiteral("Bob")};
+        testsupport::EnterHighScore(*form);
+        testsupport::SaveAllTables(*form); // the run's end, with the folder still out of reach
+    }
+    QVERIFY(Bytes(PerUserFile(1)).contains("Bob\r\n02\r\n:00\r\n"));
+    QVERIFY(!Bytes(SharedFile(1)).contains("Bob"));
+    QCOMPARE(testsupport::Dialogs().messages, QStringList{}); // the record is kept, only elsewhere
+
+    // The folder comes within reach again, with Alice's record in it.
+    platform::testing::FailWritesWith(0);
+    if (cause == OutOfReach::NotWritable) {
+        QVERIFY(QFile::remove(shared));
+        QVERIFY(QDir().mkpath(shared));
+        Write(SharedFile(1), alice);
+    }
+    if (cause != OutOfReach::BusyAtNextStart)
+        otherGame.reset();
+    const QStringList withBob = Texts(T({"Alice|01|:07", "Bob|02|:00"}));
+    const QStringList names{"Cy", "Dee"};
+    const QStringList minutes{"08", "09"};
+    for (int run = 0; run < 2; ++run) {
+        auto form = testsupport::LoadedWindow();
+        if (run == 0 && cause != OutOfReach::BusyAtNextStart) { // brought at the start
+            QCOMPARE(Bytes(SharedFile(1)), FileOf(T({"Alice|01|:07", "Bob|02|:00"})));
+            QCOMPARE(Column(*form, 1), withBob);
+        }
+        otherGame.reset(); // free by the time of the save
+        Finished(*form, 1, minutes[run], QStringLiteral("00"));
+        testsupport::Dialogs().answers = {names[run]};
+        testsupport::EnterHighScore(*form);
+        testsupport::SaveAllTables(*form);
+    }
+    // Ranked 2nd, between Alice's faster and the later slower records: not twice, not lost.
+    QCOMPARE(Bytes(SharedFile(1)), FileOf(T({"Alice|01|:07", "Bob|02|:00", "Cy|08|:00", "Dee|09|:00"})));
+    QCOMPARE(testsupport::Dialogs().prompts,
+             (QStringList{"Enter your Name.", "Enter your Name.", "Enter your Name."}));
+    // No longer carried per user: neither listed as kept for the shared folder nor in the table.
+    QVERIFY(!QFile::exists(PerUserFile(1) + QStringLiteral(".pending")));
+    QVERIFY(!Bytes(PerUserFile(1)).contains("Bob"));
+    auto next = testsupport::LoadedWindow();
+    QCOMPARE(Column(*next, 1), Texts(T({"Alice|01|:07", "Bob|02|:00", "Cy|08|:00", "Dee|09|:00"})));
+}
+
+void ScoresTest::lostRecordIsTold_data()
+{
+    QTest::addColumn<QString>("shared");  // how the shared folder fails: busy, full, unwritable
+    QTest::addColumn<QString>("perUser"); // how the per-user folder fails: full, unwritable
+    QTest::addColumn<QStringList>("said");
+    QTest::addColumn<QStringList>("notSaid");
+    const QString cannot = QStringLiteral("cannot write the score folder");
+    const QString full = QStringLiteral("the disk is full");
+    QTest::newRow("disk full") << "full" << "full" << QStringList{full} << QStringList{cannot};
+    QTest::newRow("neither folder writable") << "unwritable" << "unwritable" << QStringList{cannot} << QStringList{full};
+    QTest::newRow("shared folder busy, disk full")
+        << "busy" << "full" << QStringList{"another game kept the score folder locked", full} << QStringList{cannot};
+}
+
+// A record that neither folder takes: the player is told in the game, once, and why.
+void ScoresTest::lostRecordIsTold()
+{
+    QFETCH(QString, shared);
+    QFETCH(QString, perUser);
+    QFETCH(QStringList, said);
+    QFETCH(QStringList, notSaid);
+    scores::testing::UseLockWait(std::chrono::milliseconds(200));
+    std::unique_ptr<platform::FolderLock> otherGame;
+    if (shared == QLatin1String("busy"))
+        otherGame = std::make_unique<platform::FolderLock>(testsupport::ScoreFolder(), std::chrono::milliseconds(0));
+    if (shared == QLatin1String("full"))
+        platform::testing::FailWritesWith(ENOSPC); // the one disk both folders are on
+    if (perUser == QLatin1String("full"))
+        platform::testing::FailWritesWith(ENOSPC, shared == QLatin1String("full") ? QString() : PerUserFolder());
+    if (shared == QLatin1String("unwritable")) {
+        const QString blocker = testsupport::TestHome() + QStringLiteral("/blocker");
+        QDir(blocker).removeRecursively(); // left as a folder by the test that frees it
+        Write(blocker, "not a folder");
+        scores::testing::UseScoreFolder(blocker + QStringLiteral("/scores"));
+    }
+    if (perUser == QLatin1String("unwritable")) {
+        QVERIFY(QDir().mkpath(QFileInfo(PerUserFolder()).path()));
+        Write(PerUserFolder(), "not a folder");
+    }
+    auto form = testsupport::LoadedWindow();
+    Finished(*form, 1, QStringLiteral("03"), QStringLiteral("07"));
+    testsupport::Dialogs().answers = {QStringLiteral("Ann")};
+    testsupport::EnterHighScore(*form);
+    QCOMPARE(testsupport::Dialogs().messages.size(), 1);
+    const QString message = testsupport::Dialogs().messages[0];
+    QVERIFY2(message.startsWith(QStringLiteral("Your record could not be saved.")), qPrintable(message));
+    for (const QString& cause : said)
+        QVERIFY2(message.contains(cause), qPrintable(message));
+    for (const QString& cause : notSaid)
+        QVERIFY2(!message.contains(cause), qPrintable(message));
+    // The row is still shown; the close, which cannot save it either, says nothing more.
+    QCOMPARE(Column(*form, 1), Texts(T({"Ann|03|:07"})));
+    testsupport::SaveAllTables(*form);
+    QCOMPARE(testsupport::Dialogs().messages.size(), 1);
+    QFile::remove(testsupport::TestHome() + QStringLiteral("/blocker"));
 }
 
 VELMOR08_TEST_MAIN(ScoresTest)

@@ -21,6 +21,7 @@
 #include "shell/startup.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QInputDialog>
@@ -210,6 +211,8 @@ int ShowChild()
 //   congratulate NAME SECONDS  the same, left at the open congratulation: "congratulate", ...
 //   drag NAME SECONDS  a game started and its tile dragged over the bare window, the button held
 //   carry NAME SECONDS a game started and its tile lifted by a click, the pointer carrying it
+//   message            waits for a message box, closes it with Return: "message", its text with
+//                      each line break as " | "
 //   move X Y           the window moved there: "moved"
 //   exit               File, Exit chosen by keys; no answer, the process ends
 int PlayerChild()
@@ -250,7 +253,19 @@ int PlayerChild()
                 return QStringLiteral("%1\t%2\t%3\t%4").arg(answer, seen.minutes, seen.seconds, seen.prompt);
             });
         }
-        if (verb == QLatin1String("move")) {
+        if (verb == QLatin1String("message")) {
+            play({{[] { return true; },
+                   [&seen] {
+                       QMessageBox* box = OpenDialog<QMessageBox>();
+                       if (!box || !HasKeyboard(box))
+                           return false;
+                       seen.message = box->text();
+                       return true;
+                   },
+                   "a message box opens"},
+                  Input({"key", "Return"}, [] { return !OpenDialog<QMessageBox>(); }, "Return closes it")},
+                 [&seen] { return QStringLiteral("message\t") + QString(seen.message).replace(QLatin1Char('\n'), QStringLiteral(" | ")); });
+        } else if (verb == QLatin1String("move")) {
             f.move(command.value(1).toInt(), command.value(2).toInt());
             Say(QStringLiteral("moved\n"));
         } else if (verb == QLatin1String("exit")) {
@@ -321,7 +336,7 @@ class Child {
 public:
     // Another program than this one when one is given.
     explicit Child(const QString& role, bool noSharedFolder = false, const QMap<QString, QString>& more = {},
-                   const QString& program = QString())
+                   const QString& program = QString(), const QStringList& arguments = {})
     {
         QProcessEnvironment environment = ChildEnvironment(role);
         if (noSharedFolder)
@@ -330,7 +345,7 @@ public:
             environment.insert(it.key(), it.value());
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program, {});
+        process.start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program, arguments);
     }
     ~Child()
     {
@@ -403,6 +418,10 @@ private slots:
     void gamesSharingAFolderKeepEveryRecord_data();
     void gamesSharingAFolderKeepEveryRecord();
     void killedLockHolderLeavesNoLock();
+    void recordKeptPerUserReachesTheSharedTable_data();
+    void recordKeptPerUserReachesTheSharedTable();
+    void recordNoFolderTakesIsTold_data();
+    void recordNoFolderTakesIsTold();
     void endRequestsCloseTheGame_data();
     void endRequestsCloseTheGame();
     void displayGoingAwayRunsTheUnload_data();
@@ -593,6 +612,128 @@ void ScoresWindowTest::killedLockHolderLeavesNoLock()
     QCOMPARE(FileInScoreFolder(kCommonFile),
              ScoreFile({{kKilledName, said.value(1), QLatin1Char(':') + said.value(2)}}, QStringLiteral("00"), QStringLiteral(":00")));
     QVERIFY(!QFile::exists(PerUserScoreFile(kCommonFile)));
+}
+
+void ScoresWindowTest::recordKeptPerUserReachesTheSharedTable_data()
+{
+    // How the shared folder is out of reach for the game that enters Bob's record: another process
+    // holds its lock, or the game runs in a mount namespace of its own (unshare) where the folder
+    // is a full tmpfs holding a copy of its files, or a read-only bind mount of itself.
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("lock held by flock") << "busy";
+    QTest::newRow("disk full") << "full";
+    QTest::newRow("folder not writable") << "read-only";
+}
+
+// A game wins while the shared folder is out of reach and gets SIGTERM before it is back: Bob's
+// record stands only per user. The later games of the same user bring it to the shared table.
+void ScoresWindowTest::recordKeptPerUserReachesTheSharedTable()
+{
+    QFETCH(QString, cause);
+    testsupport::ResetScores();
+    StorePlacement();
+    const QString shared = testsupport::ScoreFolder();
+    const QString sharedFile = shared + QLatin1Char('/') + kCommonFile;
+    {
+        QFile seed(sharedFile);
+        QVERIFY(seed.open(QIODevice::WriteOnly));
+        seed.write(ScoreFile({{"Alice", "01", ":07"}}, QStringLiteral("00"), QStringLiteral(":00")));
+    }
+    QString program;
+    QStringList arguments;
+    QProcess holder;
+    if (cause == QLatin1String("busy")) {
+        holder.start(QStringLiteral("bash"), {"-c", "exec 9<\"$0\"; flock 9; echo locked; exec sleep 600", shared});
+        QVERIFY(holder.waitForReadyRead(kWait));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+    } else {
+        if (QProcess::execute(QStringLiteral("unshare"), {"-rm", "true"}) != 0)
+            QSKIP("no mount namespace can be made here");
+        const QString setUp = cause == QLatin1String("full")
+            ? QStringLiteral("cp -a \"$1\" \"$1.copy\" && mount -t tmpfs -o size=64k tmpfs \"$1\" && cp \"$1.copy\"/* \"$1\"/"
+                             " && rm -r \"$1.copy\" && { dd if=/dev/zero of=\"$1/fill\" bs=4k 2>/dev/null; true; }")
+            : QStringLiteral("mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\"");
+        program = QStringLiteral("unshare");
+        arguments = QStringList{"-rm", "sh", "-c", setUp + QStringLiteral(" && exec \"$0\""),
+                                QCoreApplication::applicationFilePath(), shared};
+    }
+
+    QStringList bob;
+    {
+        Child game(kPlayerRole, false, {}, program, arguments);
+        QCOMPARE(game.line(), QStringLiteral("ready"));
+        const QStringList said = game.ask({"play", "Bob", "120"}).split(QLatin1Char('\t'));
+        QCOMPARE(said.value(0), QStringLiteral("play"));
+        bob = QStringList{"Bob", said.value(1), QLatin1Char(':') + said.value(2)};
+        QVERIFY(EndGame(game, QStringLiteral("SIGTERM"))); // the folder still out of reach
+    }
+    const QByteArray bobLines = bob.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+    QVERIFY2(!BytesOf(sharedFile).contains("Bob"), BytesOf(sharedFile).constData());
+    QVERIFY2(BytesOf(PerUserScoreFile(kCommonFile)).contains(bobLines), BytesOf(PerUserScoreFile(kCommonFile)).constData());
+    if (holder.state() != QProcess::NotRunning) {
+        holder.kill();
+        QVERIFY(holder.waitForFinished(kWait));
+    }
+
+    // Later games of the same user, with the folder within reach: Bob's record is brought at the
+    // first one's start, then each saves its own.
+    QList<QStringList> later;
+    for (const auto& [name, seconds] : {std::pair{"Cy", "480"}, std::pair{"Dee", "540"}}) {
+        Child game(kPlayerRole);
+        QCOMPARE(game.line(), QStringLiteral("ready"));
+        if (later.isEmpty())
+            QCOMPARE(BytesOf(sharedFile), ScoreFile({{"Alice", "01", ":07"}, bob}, QStringLiteral("00"), QStringLiteral(":00")));
+        const QStringList said = game.ask({"play", name, seconds}).split(QLatin1Char('\t'));
+        QCOMPARE(said.value(0), QStringLiteral("play"));
+        later.append({name, said.value(1), QLatin1Char(':') + said.value(2)});
+        QVERIFY(EndGame(game, QStringLiteral("exit")));
+    }
+    // Bob 2nd after Alice, once; and no longer carried per user.
+    QCOMPARE(BytesOf(sharedFile),
+             ScoreFile({{"Alice", "01", ":07"}, bob, later[0], later[1]}, QStringLiteral("00"), QStringLiteral(":00")));
+    QVERIFY(!BytesOf(PerUserScoreFile(kCommonFile)).contains(bobLines));
+    QVERIFY(!QFile::exists(PerUserScoreFile(kCommonFile) + QStringLiteral(".pending")));
+}
+
+void ScoresWindowTest::recordNoFolderTakesIsTold_data()
+{
+    QTest::addColumn<QString>("setUp"); // shell commands run in the game's own mount namespace
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("notSaid");
+    const QString cannot = QStringLiteral("cannot write the score folder");
+    const QString full = QStringLiteral("the disk is full");
+    // $1 the shared folder, $2 the folder that holds the per-user one.
+    QTest::newRow("disk full")
+        << QStringLiteral("for f in \"$1\" \"$2\"; do mount -t tmpfs -o size=16k tmpfs \"$f\" && mkdir -p \"$f/velmor08\""
+                          " && { dd if=/dev/zero of=\"$f/fill\" bs=4k 2>/dev/null; true; } || exit 1; done")
+        << full << cannot;
+    QTest::newRow("neither folder writable")
+        << QStringLiteral("for f in \"$1\" \"$2\"; do mount --bind \"$f\" \"$f\" && mount -o remount,bind,ro \"$f\" || exit 1; done")
+        << cannot << full;
+}
+
+// A record that neither folder can take: the game says so in a message box, with the cause.
+void ScoresWindowTest::recordNoFolderTakesIsTold()
+{
+    QFETCH(QString, setUp);
+    QFETCH(QString, said);
+    QFETCH(QString, notSaid);
+    testsupport::ResetScores();
+    StorePlacement();
+    if (QProcess::execute(QStringLiteral("unshare"), {"-rm", "true"}) != 0)
+        QSKIP("no mount namespace can be made here");
+    const QString data = testsupport::TestHome() + QStringLiteral("/data");
+    QVERIFY(QDir().mkpath(data));
+    Child game(kPlayerRole, false, {}, QStringLiteral("unshare"),
+               {"-rm", "sh", "-c", setUp + QStringLiteral(" && exec \"$0\""), QCoreApplication::applicationFilePath(),
+                testsupport::ScoreFolder(), data});
+    QCOMPARE(game.line(), QStringLiteral("ready"));
+    QCOMPARE(game.ask({"play", "Bob", "120"}).section(QLatin1Char('\t'), 0, 0), QStringLiteral("play"));
+    const QString message = game.ask({"message"});
+    QVERIFY2(message.startsWith(QStringLiteral("message\tYour record could not be saved.")), qPrintable(message));
+    QVERIFY2(message.contains(said), qPrintable(message));
+    QVERIFY2(!message.contains(notSaid), qPrintable(message));
+    QVERIFY(EndGame(game, QStringLiteral("exit")));
 }
 
 void ScoresWindowTest::endRequestsCloseTheGame_data()

@@ -19,4 +19,10 @@ void SeedRandom(std::uint64_t seed);
 void RouteRandom(std::function<float()> source); // empty restores the generator
 void FreezeClockForRandom(bool frozen);          // reseeding then mixes in the same clock reading
 
+// Text files: make the next writes fail after the data is written but before the rename; make the
+// next writes of files in the folder (any folder when empty) fail with this errno as the data is
+// written (0: they do not).
+void FailWritesBeforeRename(bool fail);
+void FailWritesWith(int error, const QString& folder = QString());
+
 } // namespace platform::testing

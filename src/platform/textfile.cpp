@@ -1,4 +1,5 @@
 #include "platform/textfile.h"
+#include "platform/testing.h"
 
 #include <QFile>
 #include <QTemporaryFile>
@@ -12,6 +13,8 @@
 namespace platform {
 namespace {
 bool g_failBeforeRename = false;
+int g_failWith = 0;
+QString g_failIn;
 
 bool Rename(const QString& from, const QString& to)
 {
@@ -42,7 +45,12 @@ LinesRead::Status OpenPlainFile(const QString& path, QFile& file)
 }
 } // namespace
 
-void FailWritesBeforeRename(bool fail) { g_failBeforeRename = fail; }
+void testing::FailWritesBeforeRename(bool fail) { g_failBeforeRename = fail; }
+void testing::FailWritesWith(int error, const QString& folder)
+{
+    g_failWith = error;
+    g_failIn = folder;
+}
 
 LinesRead ReadLines(QIODevice& device, int maxLines, int maxLineBytes)
 {
@@ -106,27 +114,44 @@ QByteArray CrLfText(const QList<QByteArray>& lines)
     return data;
 }
 
-bool ReplaceWithLines(const QString& path, const QList<QByteArray>& lines, const QString& keepOldAs)
+bool ReplaceWithLines(const QString& path, const QList<QByteArray>& lines, const QString& keepOldAs, int* error)
 {
+    const auto fail = [error](int number) {
+        if (error)
+            *error = number != 0 ? number : EIO;
+        return false;
+    };
     const QByteArray data = CrLfText(lines);
     QTemporaryFile temp(path + QStringLiteral(".XXXXXX"));
     temp.setAutoRemove(true);
+    errno = 0;
     if (!temp.open())
-        return false;
-    if (temp.write(data) != data.size() || !temp.flush() || ::fsync(temp.handle()) != 0)
-        return false;
+        return fail(errno);
+    const bool failHere = g_failWith != 0 && (g_failIn.isEmpty() || path.startsWith(g_failIn + QLatin1Char('/')));
+    // Written straight to the descriptor, so that the cause of a failure (a full disk) is known.
+    for (qsizetype done = 0; done < data.size();) {
+        const ssize_t wrote = failHere ? (errno = g_failWith, -1)
+                                              : ::write(temp.handle(), data.constData() + done, size_t(data.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return fail(errno);
+        done += wrote;
+    }
+    if (::fsync(temp.handle()) != 0)
+        return fail(errno);
     // Files keep the usual read rights for everyone and write rights for the owner and group.
     temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
                         | QFileDevice::WriteGroup | QFileDevice::ReadOther);
     temp.close();
     if (g_failBeforeRename)
-        return false;
+        return fail(EIO);
     // The new bytes are safely on disk before the old file is moved aside, so between the two
     // renames nothing but the name is missing, and both contents exist throughout.
     if (!keepOldAs.isEmpty() && !Rename(path, keepOldAs))
-        return false;
+        return fail(errno);
     if (!Rename(temp.fileName(), path))
-        return false;
+        return fail(errno);
     temp.setAutoRemove(false);
     return true;
 }

@@ -41,10 +41,9 @@ QByteArray CrLfText(const QList<QByteArray>& lines);
 // and renamed over the old name, so a failed write leaves the old file whole and a symbolic link at
 // the name is replaced rather than written through. With keepOldAs given, the file that stood at the
 // path is first renamed to that name (replacing whatever had it), so its bytes survive untouched.
-// Returns false when nothing was replaced.
-bool ReplaceWithLines(const QString& path, const QList<QByteArray>& lines, const QString& keepOldAs = QString());
-
-// Tests: make the next writes fail after the data is written but before the rename.
-void FailWritesBeforeRename(bool fail);
+// Returns false when nothing was replaced; `error` (when given) then gets the errno of the step that
+// failed (ENOSPC for a full disk, EACCES or EROFS for a folder that cannot be written).
+bool ReplaceWithLines(const QString& path, const QList<QByteArray>& lines, const QString& keepOldAs = QString(),
+                      int* error = nullptr);
 
 } // namespace platform

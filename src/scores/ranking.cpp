@@ -37,11 +37,16 @@ void FillEmptyTimes(Table& table)
     }
 }
 
+bool IsVacant(const Row& row)
+{
+    return row.name == kVacantName && (row.minutes.isEmpty() || TimeValue(row.minutes, row.seconds) == 0);
+}
+
 Place FindPlace(const Table& table, qint64 finishingTime)
 {
     for (int rank = 1; rank <= kRanks; ++rank) {
         const Row& row = table[rank - 1];
-        if (row.name == kVacantName)
+        if (IsVacant(row))
             return {rank, QStringLiteral("Enter your Name.")};
         // An equal older time gives up its rank to the new one.
         if (TimeValue(row.minutes, row.seconds) >= finishingTime)

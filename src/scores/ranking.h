@@ -11,7 +11,7 @@ namespace scores {
 constexpr int kRanks = 9;
 constexpr int kModes = 4;
 
-// One row: the name ("Name" marks a vacant row), the minutes text and the seconds text (":07").
+// One row: the name, the minutes text and the seconds text (":07").
 struct Row {
     QString name;
     QString minutes;
@@ -23,6 +23,10 @@ struct Row {
 using Table = std::array<Row, kRanks>;
 
 inline const QString kVacantName = QStringLiteral("Name");
+
+// A vacant rank: named "Name" with no time or 00:00, as the files write vacant rows. A player who
+// entered the name "Name" has a real time there, and that row is a record like any other.
+bool IsVacant(const Row& row);
 
 // The time value of texts that are not a time: slower than every real time.
 constexpr qint64 kNotATime = std::numeric_limits<qint64>::max();

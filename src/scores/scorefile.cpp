@@ -1,5 +1,7 @@
 #include "scores/scorefile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace scores {
@@ -71,30 +73,77 @@ QString OneLine(const QString& text)
     return line;
 }
 
-std::optional<Table> TableFromLines(const platform::LinesRead& read)
+namespace {
+// The texts of lines read from a score file, or nothing when they are not text.
+std::optional<QStringList> TextsOfLines(QList<QByteArray> lines)
 {
-    if (read.status != platform::LinesRead::Status::Read || read.lineTooLong || read.lines.size() != kLinesPerFile)
-        return std::nullopt;
-    QList<QByteArray> lines = read.lines;
-    while (lines[0].startsWith(kUtf8Bom)) // left by some editors; never part of a name
+    while (!lines.isEmpty() && lines[0].startsWith(kUtf8Bom)) // left by some editors; never part of a name
         lines[0].remove(0, kUtf8Bom.size());
     for (const QByteArray& line : lines)
         if (line.contains('\0')) // not a text file
             return std::nullopt;
-    QString values[kLinesPerFile];
+    QStringList values(lines.size());
     bool utf8 = true;
-    for (int i = 0; i < kLinesPerFile && utf8; ++i) {
+    for (qsizetype i = 0; i < lines.size() && utf8; ++i) {
         const std::optional<QString> text = FromUtf8(lines[i]);
         utf8 = text.has_value();
         values[i] = text.value_or(QString());
     }
     // One line that is not UTF-8 makes the whole file single-byte text.
-    for (int i = 0; i < kLinesPerFile; ++i)
+    for (qsizetype i = 0; i < lines.size(); ++i)
         values[i] = OneLine(utf8 ? values[i] : FromWindows1252(lines[i]));
+    return values;
+}
+} // namespace
+
+std::optional<Table> TableFromLines(const platform::LinesRead& read)
+{
+    if (read.status != platform::LinesRead::Status::Read || read.lineTooLong || read.lines.size() != kLinesPerFile)
+        return std::nullopt;
+    const std::optional<QStringList> values = TextsOfLines(read.lines);
+    if (!values)
+        return std::nullopt;
     Table table;
     for (int r = 0; r < kRanks; ++r)
-        table[r] = {values[3 * r], values[3 * r + 1], values[3 * r + 2]};
+        table[r] = {(*values)[3 * r], (*values)[3 * r + 1], (*values)[3 * r + 2]};
     return table;
+}
+
+QList<Row> PendingFromLines(const platform::LinesRead& read)
+{
+    QList<Row> rows;
+    if (read.status != platform::LinesRead::Status::Read || read.lineTooLong)
+        return rows;
+    const std::optional<QStringList> values = TextsOfLines(read.lines);
+    if (!values)
+        return rows;
+    for (qsizetype i = 0; i + 2 < values->size() && rows.size() < kRanks; i += 3) {
+        const Row row{(*values)[i], (*values)[i + 1], (*values)[i + 2]};
+        if (TimeValue(row.minutes, row.seconds) != kNotATime && !IsVacant(row))
+            rows.append(row);
+    }
+    return rows;
+}
+
+QList<Row> ReadPendingFile(const QString& path)
+{
+    return PendingFromLines(platform::ReadLines(path, kLinesPerFile, kMaxLineBytes));
+}
+
+bool WritePendingFile(const QString& path, const QList<Row>& rows)
+{
+    if (rows.isEmpty())
+        return !QFileInfo(path).isSymLink() && !QFileInfo::exists(path) ? true : QFile::remove(path);
+    return platform::ReplaceWithLines(path, LinesOfRows(rows));
+}
+
+QList<QByteArray> LinesOfRows(const QList<Row>& rows)
+{
+    QList<QByteArray> lines;
+    for (const Row& row : rows.mid(0, kRanks))
+        for (const QString* value : {&row.name, &row.minutes, &row.seconds})
+            lines.append(OneLine(*value).toUtf8());
+    return lines;
 }
 
 QList<QByteArray> LinesOfTable(const Table& table)
@@ -117,13 +166,25 @@ bool FileHolds(const QString& path, const Table& table)
     return platform::ReadBytes(path, bytes.size() + 1) == bytes;
 }
 
-bool WriteScoreFile(const QString& path, const Table& table)
+QString DamagedCopyName(const QString& path)
+{
+    QString name;
+    for (int copy = 0; copy < kDamagedCopies; ++copy) {
+        name = path + QStringLiteral(".bad") + (copy == 0 ? QString() : QLatin1Char('.') + QString::number(copy));
+        const QFileInfo info(name);
+        if (info.isSymLink() || !info.exists())
+            return name;
+    }
+    return name;
+}
+
+bool WriteScoreFile(const QString& path, const Table& table, int* error)
 {
     const platform::LinesRead old = platform::ReadLines(path, kLinesPerFile, kMaxLineBytes);
     // Only a plain file is kept: a symbolic link there is simply replaced, its target untouched.
     const bool damaged = old.status == platform::LinesRead::Status::Unreadable
                          || (old.status == platform::LinesRead::Status::Read && !TableFromLines(old));
-    return platform::ReplaceWithLines(path, LinesOfTable(table), damaged ? path + QStringLiteral(".bad") : QString());
+    return platform::ReplaceWithLines(path, LinesOfTable(table), damaged ? DamagedCopyName(path) : QString(), error);
 }
 
 } // namespace scores

@@ -28,6 +28,17 @@ QString OneLine(const QString& text);
 // long, no NUL byte. Text after the 27th line is not looked at.
 std::optional<Table> TableFromLines(const platform::LinesRead& read);
 
+// The rows kept for the shared folder, from lines read from a pending-rows file: whole rows of
+// three lines as in a score file, at most kRanks of them, each with a real time and not vacant;
+// lines that are not text give none, and whatever else stands there is passed over.
+QList<Row> PendingFromLines(const platform::LinesRead& read);
+// The rows of the pending-rows file at the path (read as a score file is: bounded, plain files only).
+QList<Row> ReadPendingFile(const QString& path);
+// The lines of a pending-rows file that holds the rows (the first kRanks).
+QList<QByteArray> LinesOfRows(const QList<Row>& rows);
+// Replaces that file with the rows (the first kRanks), or removes it when there are none.
+bool WritePendingFile(const QString& path, const QList<Row>& rows);
+
 // The 27 lines of a table as they are written.
 QList<QByteArray> LinesOfTable(const Table& table);
 
@@ -37,8 +48,19 @@ std::optional<Table> ReadScoreFile(const QString& path);
 // Whether the file at the path holds exactly the bytes WriteScoreFile would write for the table.
 bool FileHolds(const QString& path, const Table& table);
 
+// How many moved-aside copies of a damaged file are kept beside it: path + ".bad", then ".bad.1"
+// and on up to ".bad.9". Once all are taken, the last one holds the newest damaged file, so the
+// first ones (most likely a table players cared about) stay and a loop of damage cannot pile up
+// copies without end.
+constexpr int kDamagedCopies = 10;
+
+// Where a damaged file at the path is moved: the first of its copy names at which no file stands
+// (a symbolic link there counts as free: it is replaced, never followed), else the last one.
+QString DamagedCopyName(const QString& path);
+
 // Replaces the file at the path with the table. A plain file standing there that does not hold a
-// whole table is first moved to path + ".bad", so its bytes are never lost to the save.
-bool WriteScoreFile(const QString& path, const Table& table);
+// whole table is first moved to DamagedCopyName(path), so its bytes are never lost to the save.
+// On failure, `error` (when given) gets the errno of the step that failed.
+bool WriteScoreFile(const QString& path, const Table& table, int* error = nullptr);
 
 } // namespace scores
