@@ -191,8 +191,8 @@ void ScaleTest::tilesArePaintedAtTheScaledSize_data()
     QTest::addColumn<qreal>("ratio");
     QTest::newRow("640 wide") << 640.0 / 795 << 1.0;
     QTest::newRow("640 wide at 200 %") << 640.0 / 795 << 2.0;
-    QTest::newRow("half") << 0.5 << 1.0;
-    QTest::newRow("a third at 150 %") << 1.0 / 3 << 1.5;
+    QTest::newRow("the smallest scale") << shell::kSmallestScale << 1.0;
+    QTest::newRow("the smallest scale at 150 %") << shell::kSmallestScale << 1.5;
     QTest::newRow("zoomed in") << 1.5 << 1.0;
 }
 

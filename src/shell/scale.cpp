@@ -25,12 +25,13 @@ qreal FitScale(QSize surface)
 {
     const qreal across = qreal(platform::PixelsToUnits(surface.width())) / frmMain::kClientWidth;
     const qreal down = qreal(platform::PixelsToUnits(surface.height())) / frmMain::kSurfaceHeight;
-    return std::clamp(std::min(across, down), 0.0, 1.0);
+    return std::min({across, down, 1.0});
 }
 
 void ApplyScale(frmMain& form, qreal scale)
 {
-    if (scale <= 0 || scale == form.Surface->scale())
+    scale = std::max(scale, kSmallestScale);
+    if (scale == form.Surface->scale())
         return;
     // What each cell and the holder show, by set, before the sets are painted anew: a picture
     // stands for its tile, and the same tile is put back at the new size.

@@ -12,9 +12,13 @@ namespace shell {
 // The largest scale, at most 1, at which the layout fits a surface of this size in logical pixels.
 qreal FitScale(QSize surface);
 
-// Draws the client area at `scale`: lays every control out again, paints both tile sets for the
-// scaled cells and gives the cells, the holder and the carried tile the same tiles at the new
-// size. Does nothing at the scale the window already has.
+// The smallest scale the client area is drawn at, where a tile's symbol can still be read. A
+// surface smaller than the layout at this scale (397 by 255 pixels) shows part of the chart.
+inline constexpr qreal kSmallestScale = 0.5;
+
+// Draws the client area at `scale` (no smaller than kSmallestScale): lays every control out again,
+// paints both tile sets for the scaled cells and gives the cells, the holder and the carried tile
+// the same tiles at the new size. Does nothing at the scale the window already has.
 void ApplyScale(frmMain& form, qreal scale);
 
 // The surface's size changed: draw the client area at the scale that fits it.
