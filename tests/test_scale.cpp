@@ -10,6 +10,7 @@
 #include "shell/frmMain.h"
 #include "shell/scale.h"
 
+#include <QGuiApplication>
 #include <QMenuBar>
 
 #include <cmath>
@@ -174,9 +175,15 @@ void ScaleTest::chartFitsTheWindow()
     QCOMPARE(game::MarkedCell(f), marked);
     QCOMPARE(f.shpMark->geometry(), f.Image1[marked]->geometry().adjusted(-1, -1, 1, 1));
 
-    // Back at a larger size, everything is as designed again.
+    // Back at a larger size, everything is as designed again; a tile carried by the pointer
+    // meanwhile is shown at its new size.
+    f.Carry->begin(f.imgHolder->dragImage());
     f.resize(1100, 800);
     QTRY_COMPARE(f.Surface->scale(), 1.0);
+    QVERIFY(QGuiApplication::overrideCursor());
+    QCOMPARE(QGuiApplication::overrideCursor()->pixmap().toImage(), f.imgHolder->dragImage().toImage());
+    QCOMPARE(f.imgHolder->dragImage().deviceIndependentSize().toSize(), catalogue::TileSize(f.CurrentElement));
+    f.Carry->end();
     for (const auto& [control, placed] : Controls(f)) {
         QCOMPARE(control->geometry(), designed.at(control).geometry);
         QCOMPARE(placed.points, designed.at(control).points);
