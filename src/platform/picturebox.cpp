@@ -1,6 +1,7 @@
 #include "platform/picturebox.h"
 
 #include "platform/accessible.h"
+#include "platform/label.h"
 #include "platform/units.h"
 
 #include <QApplication>
@@ -55,7 +56,7 @@ void DropTile(QDropEvent* event, const std::function<void()>& drop)
 
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent, QRect unitsRect, Fit fit) : QWidget(parent), fit_(fit)
+PictureBox::PictureBox(QWidget* parent, QRect unitsRect, Fit fit) : QWidget(parent), unitsRect_(unitsRect), fit_(fit)
 {
     setMouseTracking(true);
     setAcceptDrops(true);
@@ -72,6 +73,15 @@ void PictureBox::setPicture(const QPixmap& picture)
     }
     update();
     AccessibleTextChanged(this); // what a frame says is what it shows
+}
+
+void PictureBox::applyScale(qreal scale)
+{
+    const QRect rect = ScaledUnitsRect(unitsRect_, scale);
+    if (fit_ == Fit::OwnSize && !picture_.isNull())
+        move(rect.topLeft());
+    else
+        setGeometry(rect);
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
@@ -168,6 +178,35 @@ Surface::Surface(QWidget* parent) : QWidget(parent)
     setAcceptDrops(true);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void Surface::setScale(qreal scale)
+{
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    for (QObject* child : children()) {
+        if (auto* label = qobject_cast<Label*>(child))
+            label->applyScale(scale);
+        else if (auto* frame = qobject_cast<PictureBox*>(child))
+            frame->applyScale(scale);
+    }
+}
+
+// Only a shown surface reports its size: a window lays itself out once before it is shown, and
+// the platform may give it another size (maximised, say) as it shows it.
+void Surface::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isVisible() && onResize)
+        onResize();
+}
+
+void Surface::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (onResize)
+        onResize();
 }
 
 void Surface::keyPressEvent(QKeyEvent* event)

@@ -29,6 +29,9 @@ public:
     void setDragSource(bool on) { dragSource_ = on; }
     void setShown(bool shown) { setVisible(shown); }
     bool shown() const { return !isHidden(); }
+    // Places the frame for the layout drawn at `scale` (1: as designed); an own-size frame keeps
+    // the size of its picture, which is painted for that scale by whoever owns it.
+    void applyScale(qreal scale);
     // From the press on a drag source until its click or its drag is over.
     bool dragging() const { return pressed_ || dragging_; }
     // While the platform's nested drag loop runs.
@@ -58,6 +61,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    QRect unitsRect_;
     Fit fit_;
     bool dragSource_ = false;
     bool pressed_ = false; // the primary button went down on this drag source, no drag yet
@@ -73,12 +77,18 @@ enum class Key { Activate, Cancel, Left, Right, Up, Down };
 
 // The bare surface of a window: reports pointer moves, drags and drops that reach no control. It
 // holds the window's keyboard focus, and reports the keys of the chart pressed on it or on any
-// control inside it; a key is taken when its reaction says so.
+// control inside it; a key is taken when its reaction says so. Its labels and frames are laid out
+// in layout units at one scale for all of them; it reports when its shown size changes.
 class Surface : public QWidget {
     Q_OBJECT
 public:
     explicit Surface(QWidget* parent);
 
+    qreal scale() const { return scale_; }
+    // Lays every label and frame on the surface out again at `scale`.
+    void setScale(qreal scale);
+
+    std::function<void()> onResize;
     std::function<void()> onMouseMove;
     std::function<void(DragState)> onDragOver;
     std::function<void()> onDrop;
@@ -87,10 +97,15 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+
+private:
+    qreal scale_ = 1.0;
 };
 
 } // namespace platform

@@ -30,6 +30,12 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
+    // The client area's design size in layout units: its width, and the height of the surface
+    // above the status bar. The actinide row ends at 7635, a pixel below the layout's status bar
+    // top (7620), so the surface takes that pixel too.
+    static constexpr int kClientWidth = 11925;
+    static constexpr int kSurfaceHeight = 7650;
+
     // The bare window: the client area beneath all controls.
     platform::Surface* Surface = nullptr;
 

@@ -6,6 +6,7 @@
 #include "platform/accessible.h"
 #include "shell/frmMain.h"
 #include "shell/lifecycle.h"
+#include "shell/scale.h"
 
 #include <QAction>
 #include <QTimer>
@@ -105,8 +106,10 @@ void WireEvents(frmMain& form)
 {
     frmMain* f = &form;
 
-    // Window: unload on close, pointer and drags over the bare window.
+    // Window: unload on close, the chart drawn to fit the client area, pointer and drags over the
+    // bare window.
     form.onUnload = [f] { MainUnload(*f); };
+    form.Surface->onResize = [f] { FitToSurface(*f); };
     QObject::connect(form.mnuFileExit, &QAction::triggered, f, [f] { f->close(); });
     form.Surface->onMouseMove = [f] { explore::EmptyPanel(*f); };
     form.Surface->onDragOver = [f](platform::DragState) { game::DragOverBareWindow(*f); };
