@@ -13,7 +13,8 @@ CMAKE_ARGS ?=
 # The tests a full run must have. The configure output is not shown, so a test that it leaves out
 # would go unseen: make test fails with one line naming any of these that is not built.
 OFFSCREEN_TESTS := $(basename $(notdir $(wildcard tests/test_*.cpp))) fuzz_scorefile_replay
-XVFB_TESTS      := $(basename $(notdir $(wildcard tests/xtest_*.cpp))) xvfb_cleanup
+XVFB_TESTS      := $(basename $(notdir $(wildcard tests/xtest_*.cpp))) xtest_smallscreen_640x480 xtest_smallscreen_scale200 \
+                   xvfb_cleanup
 
 # $(call require-tests,BUILD-DIR,TEST-NAMES)
 define require-tests

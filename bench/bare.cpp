@@ -1,5 +1,5 @@
 // The floor the game's start-up is measured against: a bare Qt window of the game's client size
-// (795 x 526 pixels with the status bar) with the same menu bar (three menus, the same items,
+// (795 x 510 pixels above the status bar, the chart's design size) with the same menu bar (three menus, the same items,
 // access keys, shortcut and unavailable entries) and a status bar with the same three panels.
 // Nothing else: no splash, no controls, no tiles. With "size" it prints its window size and ends.
 #include "firstframe.h"
@@ -18,7 +18,7 @@
 namespace {
 
 constexpr int kClientWidth = 795;
-constexpr int kClientHeight = 526;
+constexpr int kSurfaceHeight = 510;
 
 struct MenuItem {
     const char* caption; // nullptr: a separator
@@ -103,7 +103,8 @@ int main(int argc, char** argv)
     clock.start(1000);
     window.setStatusBar(status);
 
-    window.resize(kClientWidth, kClientHeight + window.menuBar()->sizeHint().height());
+    // As the game sizes its window: a smaller client area would draw the chart at a smaller scale.
+    window.resize(kClientWidth, window.menuBar()->sizeHint().height() + kSurfaceHeight + status->sizeHint().height());
     if (sizeOnly) {
         bench::Report(QStringLiteral("%1 %2").arg(window.width()).arg(window.height()));
         return 0;

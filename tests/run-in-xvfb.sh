@@ -4,13 +4,23 @@
 # running past the time limit (given a little below ctest's TIMEOUT, so that a hanging test is
 # stopped here, cleanly, before ctest kills the whole tree). Should this script be killed outright,
 # the kernel sends the server and the command TERM (their parent-death signal).
-#   run-in-xvfb.sh [--time-limit SECONDS] COMMAND [ARGUMENTS...]
+# The screen is 1280x1024 unless --screen gives another size.
+#   run-in-xvfb.sh [--time-limit SECONDS] [--screen WIDTHxHEIGHT] COMMAND [ARGUMENTS...]
 set -u
 limit=
-if [ "${1:-}" = --time-limit ]; then
-  limit=$2
+screen=1280x1024
+while :; do
+  case "${1:-}" in
+    --time-limit) limit=$2 ;;
+    --screen) screen=$2 ;;
+    *) break ;;
+  esac
   shift 2
-fi
+done
+case $screen in
+  [1-9]*x[1-9]*) ;;
+  *) echo "run-in-xvfb.sh: --screen wants WIDTHxHEIGHT, not $screen" >&2; exit 2 ;;
+esac
 
 tmp=$(mktemp -d)
 xvfb=
@@ -37,7 +47,7 @@ for signal in INT TERM HUP; do
   trap "trap - $signal EXIT; stop; kill -$signal \$\$" "$signal"
 done
 
-setpriv --pdeathsig TERM Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+setpriv --pdeathsig TERM Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset \
   3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 1 100); do

@@ -553,11 +553,10 @@ void WindowTest::rightDropsInARow()
     frmMain& f = *form_;
     const QString screenshot = qEnvironmentVariable("VELMOR08_SCREENSHOT");
     if (!screenshot.isEmpty()) {
-        // The layout's client area, 11925 by 7890, of which the layout gives the status bar its
-        // bottom 270; the platform's status bar is taller, so the window grows by the difference.
-        const int statusBarExtra = f.sbStatusBar->height() - platform::UnitsToPixels(270);
-        const QSize size(platform::UnitsToPixels(11925),
-                         f.menuBar()->height() + platform::UnitsToPixels(7890) + statusBarExtra);
+        // The layout's size: its surface above the platform's status bar (a smaller one would
+        // draw the chart at a smaller scale).
+        const QSize size(platform::UnitsToPixels(chart::kClientWidth),
+                         f.menuBar()->height() + platform::UnitsToPixels(chart::kSurfaceHeight) + f.sbStatusBar->height());
         f.resize(size);
         QTRY_COMPARE_WITH_TIMEOUT(f.size(), size, kWait);
     }

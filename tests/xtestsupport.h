@@ -48,12 +48,15 @@ inline void RequireXdotool()
 }
 
 // No window manager runs under Xvfb, so the maximised start keeps the stored placement: make it
-// large enough for the whole chart, at the top-left corner of the screen.
-inline void StorePlacement()
+// large enough for the whole chart, at the top-left corner of the screen (or another placement,
+// in logical pixels).
+inline void StorePlacement(const QRect& pixels = QRect(0, 0, 900, 700))
 {
     testsupport::ResetSettings();
-    const std::pair<const char*, int> placement[] = {
-        {"MainLeft", 0}, {"MainTop", 0}, {"MainWidth", 900 * 15}, {"MainHeight", 700 * 15}};
+    const std::pair<const char*, int> placement[] = {{"MainLeft", pixels.x() * 15},
+                                                     {"MainTop", pixels.y() * 15},
+                                                     {"MainWidth", pixels.width() * 15},
+                                                     {"MainHeight", pixels.height() * 15}};
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("velmor08"), QStringLiteral("velmor08"));
     for (const auto& [key, units] : placement)
         store.setValue(QStringLiteral("Settings/") + QString::fromLatin1(key), QString::number(units));
@@ -202,9 +205,10 @@ private:
 
 // The main window as the program starts it, shown and holding the keyboard, with the log watching
 // every event from now on. A caller checks QTest::currentTestFailed() afterwards.
-inline void StartMainWindow(std::unique_ptr<frmMain>& form, EventLog& log)
+inline void StartMainWindow(std::unique_ptr<frmMain>& form, EventLog& log,
+                            const QRect& placement = QRect(0, 0, 900, 700))
 {
-    StorePlacement();
+    StorePlacement(placement);
     qApp->installEventFilter(&log);
     form = shell::StartUp();
     QVERIFY(form);

@@ -10,10 +10,25 @@ void PictureStore::Open(qreal devicePixelRatio)
 {
     if (open_)
         return;
-    for (int i = 0; i < kElementCount; ++i)
-        pictures_[i] = PaintTile(i, numbered_, devicePixelRatio);
+    devicePixelRatio_ = devicePixelRatio;
+    Paint();
     pending_.fill(true);
     open_ = true;
+}
+
+void PictureStore::SetScale(qreal scale)
+{
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    if (open_)
+        Paint();
+}
+
+void PictureStore::Paint()
+{
+    for (int i = 0; i < kElementCount; ++i)
+        pictures_[i] = PaintTile(i, numbered_, devicePixelRatio_, scale_);
 }
 
 void PictureStore::Close() { open_ = false; }

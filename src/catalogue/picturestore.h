@@ -13,10 +13,15 @@ class PictureStore {
 public:
     explicit PictureStore(bool numbered) : numbered_(numbered) {}
 
-    // Paints the set once, the first time it is needed, with every pending flag true.
+    // Paints the set once, the first time it is needed, with every pending flag true, for the
+    // chart at the scale last set.
     void Open(qreal devicePixelRatio);
     void Close();
     bool isOpen() const { return open_; }
+    // The scale the chart is drawn at: an open set is painted again for it (the pending flags
+    // stay), a closed one is painted for it when it opens.
+    void SetScale(qreal scale);
+    qreal scale() const { return scale_; }
     bool numbered() const { return numbered_; }
 
     const QPixmap& Picture(int index) const { return pictures_[index]; }
@@ -25,8 +30,12 @@ public:
     int PendingCount() const;
 
 private:
+    void Paint();
+
     bool numbered_;
     bool open_ = false;
+    qreal devicePixelRatio_ = 1.0;
+    qreal scale_ = 1.0;
     std::array<QPixmap, kElementCount> pictures_;
     std::array<bool, kElementCount> pending_{};
 };

@@ -10,7 +10,9 @@
 #include <QPainter>
 #include <QRawFont>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace catalogue {
 namespace {
@@ -128,14 +130,69 @@ QColor FamilyColour(int index)
     return Qt::white;
 }
 
-QSize TileSize(int index)
+QSize TileSize(int index, qreal scale)
 {
-    const QRect cell = CellRect(index);
-    return QSize(platform::UnitsToPixels(cell.width()) - 4, platform::UnitsToPixels(cell.height()) - 4);
+    return platform::ScaledUnitsRect(CellRect(index), scale).size() - QSize(4, 4);
 }
 
-QPixmap PaintTile(int index, bool numbered, qreal devicePixelRatio)
+namespace {
+
+// The symbol at its largest size that leaves a pixel either side of it in a fill of this width.
+GlyphLine FitSymbol(const QString& symbol, int fillWidth)
 {
+    int pixelSize = kSymbolPixels;
+    GlyphLine letters = LayOut(TileRawFont(pixelSize), symbol);
+    while (pixelSize > kSmallestSymbolPixels && qRound(letters.width) > fillWidth - 2)
+        letters = LayOut(TileRawFont(--pixelSize), symbol);
+    return letters;
+}
+
+QString SymbolText(const ElementRecord& element)
+{
+    return QString::fromLatin1(element.symbol.data(), qsizetype(element.symbol.size()));
+}
+
+// The tile of a chart drawn at a scale other than 1: the art of the tile at scale 1, laid out on
+// the device pixels of the smaller or larger tile. Each frame keeps at least one whole pixel, and
+// the glyphs are rasterised at the size they are shown, one factor for both directions so that
+// they keep their shape.
+QPixmap PaintScaledTile(int index, bool numbered, qreal devicePixelRatio, qreal scale)
+{
+    const QSize base = TileSize(index);
+    QPixmap tile(TileSize(index, scale) * devicePixelRatio);
+    tile.fill(kFrameColour);
+    const qreal kx = qreal(tile.width()) / base.width(), ky = qreal(tile.height()) / base.height();
+    const qreal k = std::min(kx, ky);
+    const auto frame = [](int pixels, qreal factor) { return std::max(1, int(std::lround(pixels * factor))); };
+    const QRect fill(QPoint(frame(kFrameLeft, kx), frame(kFrameTop, ky)),
+                     QPoint(tile.width() - 1 - frame(kFrameRight, kx), tile.height() - 1 - frame(kFrameBottom, ky)));
+
+    QPainter painter(&tile);
+    painter.fillRect(fill, FamilyColour(index));
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setPen(kFrameColour);
+    const auto draw = [&painter, k](qreal x, qreal baseline, const QGlyphRun& run) {
+        painter.setTransform(QTransform::fromTranslate(qRound(x), qRound(baseline)).scale(k, k));
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    };
+    const ElementRecord& element = Element(index);
+    if (numbered) {
+        const QRawFont& digits = TileRawFont(kDigitPixels);
+        draw(6 * kx, 6 * ky + qRound(digits.capHeight()) * k, LayOut(digits, QString::number(element.number)).run);
+    }
+    const GlyphLine letters = FitSymbol(SymbolText(element), base.width() - kFrameLeft - kFrameRight);
+    draw(fill.left() + (fill.width() - qRound(letters.width) * k) / 2.0, 31 * ky, letters.run);
+    painter.end();
+    tile.setDevicePixelRatio(devicePixelRatio);
+    return tile;
+}
+
+} // namespace
+
+QPixmap PaintTile(int index, bool numbered, qreal devicePixelRatio, qreal scale)
+{
+    if (scale != 1.0)
+        return PaintScaledTile(index, numbered, devicePixelRatio, scale);
     const QSize size = TileSize(index);
     QPixmap tile(size * devicePixelRatio);
     tile.setDevicePixelRatio(devicePixelRatio);
@@ -158,11 +215,7 @@ QPixmap PaintTile(int index, bool numbered, qreal devicePixelRatio)
 
     // Symbol about 16 pixels high, centred, baseline 31 pixels below the top; wide symbols are set
     // smaller so they stay inside the fill.
-    const QString symbol = QString::fromLatin1(element.symbol.data(), qsizetype(element.symbol.size()));
-    int pixelSize = kSymbolPixels;
-    GlyphLine letters = LayOut(TileRawFont(pixelSize), symbol);
-    while (pixelSize > kSmallestSymbolPixels && qRound(letters.width) > fill.width() - 2)
-        letters = LayOut(TileRawFont(--pixelSize), symbol);
+    const GlyphLine letters = FitSymbol(SymbolText(element), fill.width());
     painter.drawGlyphRun(QPointF(fill.left() + (fill.width() - qRound(letters.width)) / 2.0, 31), letters.run);
     return tile;
 }

@@ -15,10 +15,6 @@ const QColor kRed(0xC0, 0x00, 0x00);    // information and legend labels
 const QColor kGreen(0x00, 0xC0, 0x00);  // information headings
 const QColor kPurple(0xC0, 0x00, 0xC0); // clock and score labels
 
-constexpr int kClientWidth = 11925;
-// The surface above the status bar: the actinide row ends at 7635, a pixel below the layout's
-// status bar top (7620), so the surface takes that pixel too.
-constexpr int kSurfaceHeight = 7650;
 
 struct ScoreRank {
     ScoreArray Chart::*name;

@@ -20,6 +20,12 @@ using platform::Label;
 using platform::PictureBox;
 using ScoreArray = std::array<Label*, 4>; // one label per GameMode, all on the same rectangle
 
+// The client area's design size in layout units: its width, and the height of the surface above
+// the status bar. The actinide row ends at 7635, a pixel below the layout's status bar top (7620),
+// so the surface takes that pixel too.
+inline constexpr int kClientWidth = 11925;
+inline constexpr int kSurfaceHeight = 7650;
+
 // The layout's size in logical pixels: the bare surface that shows every cell whole.
 QSize LayoutSize();
 

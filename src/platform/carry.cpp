@@ -8,6 +8,14 @@
 
 namespace platform {
 
+namespace {
+QCursor TileCursor(const QPixmap& tile)
+{
+    const QSize size = tile.deviceIndependentSize().toSize();
+    return tile.isNull() ? QCursor(Qt::ClosedHandCursor) : QCursor(tile, size.width() / 2, size.height() / 2);
+}
+} // namespace
+
 PointerCarry::PointerCarry(QObject* parent) : QObject(parent) {}
 
 PointerCarry::~PointerCarry() { end(); }
@@ -19,10 +27,14 @@ void PointerCarry::begin(const QPixmap& tile)
     active_ = true;
     pressed_ = false;
     pressedOn_.clear();
-    const QSize size = tile.deviceIndependentSize().toSize();
-    QApplication::setOverrideCursor(tile.isNull() ? QCursor(Qt::ClosedHandCursor)
-                                                  : QCursor(tile, size.width() / 2, size.height() / 2));
+    QApplication::setOverrideCursor(TileCursor(tile));
     qApp->installEventFilter(this);
+}
+
+void PointerCarry::setTile(const QPixmap& tile)
+{
+    if (active_)
+        QApplication::changeOverrideCursor(TileCursor(tile));
 }
 
 void PointerCarry::end()

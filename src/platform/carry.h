@@ -20,6 +20,8 @@ public:
     ~PointerCarry() override;
 
     void begin(const QPixmap& tile);
+    // The tile the pointer shows while it carries one, after the tile was painted anew.
+    void setTile(const QPixmap& tile);
     void end();
     bool active() const { return active_; }
 

@@ -1,5 +1,6 @@
 #include "platform/focusmark.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace platform {
@@ -15,6 +16,8 @@ FocusMark::FocusMark(QWidget* parent) : QWidget(parent)
 void FocusMark::markWidget(QWidget* target)
 {
     const bool hadFocus = target_ && target_->hasFocus();
+    if (target_)
+        target_->removeEventFilter(this);
     target_ = target;
     if (!target) {
         hide();
@@ -22,11 +25,21 @@ void FocusMark::markWidget(QWidget* target)
             parentWidget()->setFocus(Qt::OtherFocusReason);
         return;
     }
-    setGeometry(target->geometry().adjusted(-1, -1, 1, 1));
+    target->installEventFilter(this);
+    frame();
     raise();
     show();
     update();
     target->setFocus(Qt::OtherFocusReason);
+}
+
+void FocusMark::frame() { setGeometry(target_->geometry().adjusted(-1, -1, 1, 1)); }
+
+bool FocusMark::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == target_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        frame();
+    return false;
 }
 
 void FocusMark::paintEvent(QPaintEvent*)

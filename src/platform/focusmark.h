@@ -4,7 +4,7 @@
 // it (the black window, a tile's black edge, the border or the fill of an overlapping neighbour)
 // the frame itself only ever touches black. It lies above its siblings and lets the pointer and
 // drags through to what is below. The marked widget takes the keyboard focus, so that assistive
-// technology follows the mark.
+// technology follows the mark. The mark follows the marked widget when it moves or changes size.
 #include <QColor>
 #include <QPointer>
 #include <QWidget>
@@ -26,9 +26,12 @@ public:
     QWidget* marked() const { return target_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void frame();
+
     QPointer<QWidget> target_;
 };
 

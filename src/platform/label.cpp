@@ -17,7 +17,7 @@ QFont SansFont(qreal pointSize, bool bold)
 }
 
 Label::Label(QWidget* parent, const QString& caption, QRect unitsRect, const LabelStyle& style)
-    : QLabel(parent), autoSize_(style.autoSize)
+    : QLabel(parent), unitsRect_(unitsRect), pointSize_(style.pointSize), autoSize_(style.autoSize)
 {
     setTextFormat(Qt::PlainText);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -37,11 +37,25 @@ Label::Label(QWidget* parent, const QString& caption, QRect unitsRect, const Lab
 void Label::setCaption(const QString& caption)
 {
     setText(caption);
+    fitCaption();
+}
+
+void Label::fitCaption()
+{
     if (autoSize_) {
         const QFontMetrics metrics(font());
         // An empty caption keeps the height of one line, as a self-sizing label does.
-        resize(metrics.horizontalAdvance(caption) + 1, metrics.height());
+        resize(metrics.horizontalAdvance(text()) + 1, metrics.height());
     }
+}
+
+void Label::applyScale(qreal scale)
+{
+    QFont scaled = font();
+    scaled.setPointSizeF(pointSize_ * scale);
+    setFont(scaled);
+    setGeometry(ScaledUnitsRect(unitsRect_, scale));
+    fitCaption();
 }
 
 void Label::mouseMoveEvent(QMouseEvent* event) { event->accept(); }

@@ -23,6 +23,8 @@ public:
     QString caption() const { return text(); }
     void setShown(bool shown) { setVisible(shown); }
     bool shown() const { return !isHidden(); }
+    // Places the label and sizes its font for the layout drawn at `scale` (1: as designed).
+    void applyScale(qreal scale);
 
 signals:
     void clicked();
@@ -36,6 +38,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void fitCaption();
+
+    QRect unitsRect_;
+    qreal pointSize_;
     bool autoSize_;
     bool pressed_ = false;
 };

@@ -1,6 +1,7 @@
 #include "platform/picturebox.h"
 
 #include "platform/accessible.h"
+#include "platform/label.h"
 #include "platform/units.h"
 
 #include <QApplication>
@@ -46,7 +47,7 @@ bool DropTile(QDropEvent* event, bool takesDrop)
 
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent, QRect unitsRect, Fit fit) : QWidget(parent), fit_(fit)
+PictureBox::PictureBox(QWidget* parent, QRect unitsRect, Fit fit) : QWidget(parent), unitsRect_(unitsRect), fit_(fit)
 {
     setMouseTracking(true);
     setAcceptDrops(true);
@@ -63,6 +64,15 @@ void PictureBox::setPicture(const QPixmap& picture)
     }
     update();
     AccessibleTextChanged(this); // what a frame says is what it shows
+}
+
+void PictureBox::applyScale(qreal scale)
+{
+    const QRect rect = ScaledUnitsRect(unitsRect_, scale);
+    if (fit_ == Fit::OwnSize && !picture_.isNull())
+        move(rect.topLeft());
+    else
+        setGeometry(rect);
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
@@ -171,6 +181,34 @@ Surface::Surface(QWidget* parent) : QWidget(parent)
     setAcceptDrops(true);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void Surface::setScale(qreal scale)
+{
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    for (QObject* child : children()) {
+        if (auto* label = qobject_cast<Label*>(child))
+            label->applyScale(scale);
+        else if (auto* frame = qobject_cast<PictureBox*>(child))
+            frame->applyScale(scale);
+    }
+}
+
+// Only a shown surface reports its size: a window lays itself out once before it is shown, and
+// the platform may give it another size (maximised, say) as it shows it.
+void Surface::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isVisible())
+        emit resized();
+}
+
+void Surface::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    emit resized();
 }
 
 void Surface::keyPressEvent(QKeyEvent* event)

@@ -31,6 +31,9 @@ public:
     void setDropTarget(bool on) { dropTarget_ = on; }
     void setShown(bool shown) { setVisible(shown); }
     bool shown() const { return !isHidden(); }
+    // Places the frame for the layout drawn at `scale` (1: as designed); an own-size frame keeps
+    // the size of its picture, which is painted for that scale by whoever owns it.
+    void applyScale(qreal scale);
     // While the platform's nested drag loop runs.
     bool inDragLoop() const { return dragging_; }
 
@@ -60,6 +63,7 @@ private:
     // Runs the drag of the drag image, with the platform's nested drag loop.
     void startDrag();
 
+    QRect unitsRect_;
     Fit fit_;
     bool dragSource_ = false;
     bool dropTarget_ = false;
@@ -76,16 +80,23 @@ enum class Key { Activate, Cancel, Left, Right, Up, Down };
 
 // The bare surface of a window: reports pointer moves, drags and drops that reach no control. It
 // holds the window's keyboard focus, and reports the keys of the chart pressed on it or on any
-// control inside it; a key is taken when its reaction says so.
+// control inside it; a key is taken when its reaction says so. Its labels and frames are laid out
+// in layout units at one scale for all of them; it reports when its shown size changes.
 class Surface : public QWidget {
     Q_OBJECT
 public:
     explicit Surface(QWidget* parent);
 
+    qreal scale() const { return scale_; }
+    // Lays every label and frame on the surface out again at `scale`.
+    void setScale(qreal scale);
+
     // Answers whether the key was taken; a callback, since the key event needs the answer.
     std::function<bool(Key)> onKey;
 
 signals:
+    // The size the surface is shown at changed (or it was shown).
+    void resized();
     void mouseMoved();
     void dragPassed(platform::DragState state);
     void dropped();
@@ -93,10 +104,15 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+
+private:
+    qreal scale_ = 1.0;
 };
 
 } // namespace platform

@@ -23,6 +23,18 @@ inline QRect UnitsRect(int left, int top, int width, int height)
     return QRect(UnitsToPixels(left), UnitsToPixels(top), UnitsToPixels(width), UnitsToPixels(height));
 }
 
+// A units rectangle in logical pixels with the whole layout drawn at `scale`. Each edge is rounded
+// on its own, so that edges that meet or cross in units keep their order in pixels and rectangles
+// of the same width stay within a pixel of each other. At scale 1 it is UnitsRect.
+inline QRect ScaledUnitsRect(const QRect& units, qreal scale)
+{
+    if (scale == 1.0)
+        return UnitsRect(units.x(), units.y(), units.width(), units.height());
+    const auto edge = [scale](int at) { return int(std::lround(at * scale / kUnitsPerPixel)); };
+    const int left = edge(units.x()), top = edge(units.y());
+    return QRect(left, top, edge(units.x() + units.width()) - left, edge(units.y() + units.height()) - top);
+}
+
 // Decimal text with leading zeros to at least two digits ("00" as format pattern).
 inline QString TwoDigits(int value)
 {

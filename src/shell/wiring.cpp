@@ -2,6 +2,7 @@
 // result starts in another, the deferred calls, and every way the program ends.
 #include "shell/wiring.h"
 
+#include "chart/scale.h"
 #include "explore/explore.h"
 #include "game/game.h"
 #include "platform/accessible.h"
@@ -220,9 +221,11 @@ void WireEvents(frmMain& form)
     Chart& c = *form.chart;
     Chart* p = &c;
 
-    // Window: unload on close, however it is closed; pointer and drags over the bare window.
+    // Window: unload on close, however it is closed; the chart drawn to fit the client area;
+    // pointer and drags over the bare window.
     auto* unloader = new Unloader(f);
     QObject::connect(f, &frmMain::closing, unloader, &Unloader::run);
+    QObject::connect(c.Surface, &platform::Surface::resized, f, [p] { chart::FitToSurface(*p); });
     QObject::connect(form.mnuFileExit, &QAction::triggered, f, [f] { f->close(); });
     QObject::connect(c.Surface, &platform::Surface::mouseMoved, f, [p] { explore::EmptyPanel(*p); });
     QObject::connect(c.Surface, &platform::Surface::dragPassed, f, [p] { game::DragOverBareWindow(*p); });

@@ -1,0 +1,62 @@
+#include "chart/scale.h"
+
+#include "chart/chart.h"
+#include "platform/units.h"
+
+#include <algorithm>
+
+namespace chart {
+namespace {
+
+// The set whose tile of element `index` a picture is, if it is one of them.
+catalogue::PictureStore* StoreShowing(Chart& chart, const QPixmap& picture, int index)
+{
+    if (picture.isNull())
+        return nullptr;
+    for (catalogue::PictureStore* store : {&chart.frmHold, &chart.frmHold2})
+        if (store->isOpen() && picture.cacheKey() == store->Picture(index).cacheKey())
+            return store;
+    return nullptr;
+}
+
+} // namespace
+
+qreal FitScale(QSize surface)
+{
+    const qreal across = qreal(platform::PixelsToUnits(surface.width())) / kClientWidth;
+    const qreal down = qreal(platform::PixelsToUnits(surface.height())) / kSurfaceHeight;
+    return std::min({across, down, 1.0});
+}
+
+void ApplyScale(Chart& chart, qreal scale)
+{
+    scale = std::max(scale, kSmallestScale);
+    if (scale == chart.Surface->scale())
+        return;
+    // What each cell and the holder show, by set, before the sets are painted anew: a picture
+    // stands for its tile, and the same tile is put back at the new size.
+    std::array<catalogue::PictureStore*, catalogue::kElementCount> cells{};
+    for (int i = 0; i < catalogue::kElementCount; ++i)
+        cells[i] = StoreShowing(chart, chart.Image1[i]->picture(), i);
+    PictureBox* holder = chart.imgHolder;
+    catalogue::PictureStore* held = StoreShowing(chart, holder->picture(), chart.CurrentElement);
+    const bool dragImageHeld = held && holder->dragImage().cacheKey() == holder->picture().cacheKey();
+
+    chart.Surface->setScale(scale);
+    chart.frmHold.SetScale(scale);
+    chart.frmHold2.SetScale(scale);
+
+    for (int i = 0; i < catalogue::kElementCount; ++i)
+        if (cells[i])
+            chart.Image1[i]->setPicture(cells[i]->Picture(i));
+    if (held) {
+        holder->setPicture(held->Picture(chart.CurrentElement));
+        if (dragImageHeld)
+            holder->setDragImage(holder->picture());
+    }
+    chart.Carry->setTile(holder->dragImage());
+}
+
+void FitToSurface(Chart& chart) { ApplyScale(chart, FitScale(chart.Surface->size())); }
+
+} // namespace chart
