@@ -2,7 +2,7 @@
 
 #include "platform/app.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -13,15 +13,26 @@ MsgBoxHandler g_msgBox;
 InputBoxHandler g_inputBox;
 bool g_ending = false;
 QPointer<QDialog> g_open; // the real dialog now waiting for the player, if any
+QPointer<QWidget> g_parent;
 
 int Run(QDialog& dialog)
 {
     g_open = &dialog;
     const int result = dialog.exec();
     g_open = nullptr;
+    // The keyboard back on the game window. A Wayland compositor gives it back to the dialog's
+    // parent itself, and no client may take it there; on X11 the focus would otherwise revert to
+    // whatever lies under the pointer.
+    if (g_parent && g_parent->isVisible() && !g_ending) {
+        g_parent->raise();
+        if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            g_parent->activateWindow();
+    }
     return result;
 }
 } // namespace
+
+void SetDialogParent(QWidget* window) { g_parent = window; }
 
 void RouteDialogs(MsgBoxHandler msgBox, InputBoxHandler inputBox)
 {
@@ -46,7 +57,7 @@ void MsgBox(const QString& prompt)
         g_msgBox(prompt, kAppTitle);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, kAppTitle, prompt, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, kAppTitle, prompt, QMessageBox::Ok, g_parent);
     box.setTextFormat(Qt::PlainText);
     Run(box);
 }
@@ -57,7 +68,7 @@ QString InputBox(const QString& prompt, const QString& title)
         return QString();
     if (g_inputBox)
         return g_inputBox(prompt, title);
-    QInputDialog dialog(QApplication::activeWindow());
+    QInputDialog dialog(g_parent);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());
