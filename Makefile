@@ -12,7 +12,7 @@ CMAKE_ARGS ?=
 # The tests a full run must have. The configure output is not shown, so a test that it leaves out
 # would go unseen: make test fails with one line naming any of these that is not built.
 OFFSCREEN_TESTS := $(basename $(notdir $(wildcard tests/test_*.cpp))) fuzz_scorefile_replay
-XVFB_TESTS      := $(basename $(notdir $(wildcard tests/xtest_*.cpp tests/wtest_*.cpp))) xvfb_cleanup
+XVFB_TESTS      := $(basename $(notdir $(wildcard tests/xtest_*.cpp tests/wtest_*.cpp))) xvfb_cleanup weston_cleanup
 
 # $(call require-tests,BUILD-DIR,TEST-NAMES)
 define require-tests

@@ -50,7 +50,9 @@ stop() {
 }
 trap stop EXIT
 for signal in INT TERM HUP; do
-  trap "trap - $signal EXIT; stop; kill -$signal \$\$" "$signal"
+  # Clean up, then end by the same signal. Under the time limit the signal comes twice (timeout
+  # sends it to its child and to the child's process group): the second must not cut the clean-up short.
+  trap "trap '' INT TERM HUP; trap - EXIT; stop; trap - $signal; kill -$signal \$\$" "$signal"
 done
 
 socket=velmor08-test

@@ -224,7 +224,9 @@ std::vector<Step> KeyboardGame(frmMain& f)
     steps.push_back({[] { return true; }, [&f] { return HasKeyboard(&f); }, "the keyboard is back on the game window"});
     steps.push_back(MenuKey("f", [&f] { return f.mnuFile->isVisible(); }, "Alt+F opens the File menu"));
     steps.push_back(ReleaseMenuKey("f"));
-    steps.push_back(Input({"key", "x"}, [&f] { return !f.isVisible(); }, "X chooses Exit and the window closes"));
+    // The program may end before the script sees the window close: that X ends it shows in the
+    // process ending by itself with 0.
+    steps.push_back(Input({"key", "x"}, [] { return true; }, "X chooses Exit"));
     return steps;
 }
 
@@ -320,8 +322,7 @@ int DifferentPixels(const QImage& a, const QImage& b)
     int count = 0;
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
-            count += qRgb(qRed(a.pixel(x, y)), qGreen(a.pixel(x, y)), qBlue(a.pixel(x, y)))
-                     != qRgb(qRed(b.pixel(x, y)), qGreen(b.pixel(x, y)), qBlue(b.pixel(x, y)));
+            count += ((a.pixel(x, y) ^ b.pixel(x, y)) & RGB_MASK) != 0;
     return count;
 }
 

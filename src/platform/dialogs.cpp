@@ -2,7 +2,6 @@
 
 #include "platform/app.h"
 
-#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -20,13 +19,12 @@ int Run(QDialog& dialog)
     g_open = &dialog;
     const int result = dialog.exec();
     g_open = nullptr;
-    // The keyboard back on the game window. A Wayland compositor gives it back to the dialog's
-    // parent itself, and no client may take it there; on X11 the focus would otherwise revert to
-    // whatever lies under the pointer.
+    // The keyboard back on the game window: on X11 the focus would otherwise revert to whatever lies
+    // under the pointer. On Wayland the compositor hands it back to the dialog's parent; the request
+    // there goes through xdg-activation where the compositor offers it.
     if (g_parent && g_parent->isVisible() && !g_ending) {
         g_parent->raise();
-        if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-            g_parent->activateWindow();
+        g_parent->activateWindow();
     }
     return result;
 }
