@@ -1,7 +1,7 @@
 # make run   - install what is missing, configure, build and start the game
 # make test  - the same, then every test (offscreen in-process tests, real-window tests under a
-#              private Xvfb, a replay of the fuzz corpus, the same in-process tests and replay under
-#              AddressSanitizer and UBSan)
+#              private Xvfb, on X11 and as a Wayland client of weston in it, a replay of the fuzz
+#              corpus, the same in-process tests and replay under AddressSanitizer and UBSan)
 # make fuzz  - a 30-second libFuzzer run of the score-file reader (not part of make test)
 # make bench - the benchmark (not part of make test)
 # The build folders are those of the CMake presets (CMakePresets.json): default and asan.
@@ -13,8 +13,8 @@ CMAKE_ARGS ?=
 # The tests a full run must have. The configure output is not shown, so a test that it leaves out
 # would go unseen: make test fails with one line naming any of these that is not built.
 OFFSCREEN_TESTS := $(basename $(notdir $(wildcard tests/test_*.cpp))) fuzz_scorefile_replay
-XVFB_TESTS      := $(basename $(notdir $(wildcard tests/xtest_*.cpp))) xtest_smallscreen_640x480 xtest_smallscreen_scale200 \
-                   xvfb_cleanup
+XVFB_TESTS      := $(basename $(notdir $(wildcard tests/xtest_*.cpp tests/wtest_*.cpp))) xtest_smallscreen_640x480 \
+                   xtest_smallscreen_scale200 xvfb_cleanup weston_cleanup
 
 # $(call require-tests,BUILD-DIR,TEST-NAMES)
 define require-tests

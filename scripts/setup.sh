@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-liberation2 fonts-dejavu-core
   libgtest-dev clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick weston qt6-wayland
   desktop-file-utils appstream dpkg-dev file hyperfine groff-base
   libxcb1-dev libsm-dev valgrind
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi

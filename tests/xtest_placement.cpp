@@ -2,7 +2,7 @@
 // from xdotool: a click picks the tile up and a click on a cell puts it down; Space, the arrow keys
 // and Enter do the same from the keyboard. Both give the same counts, pictures and next draw as a
 // drag; Escape and clicks elsewhere give the tile back; a whole game is finished by the keyboard
-// alone, through the congratulation box to the name box.
+// alone, through the congratulation box and the name box to File, Exit.
 #include "platform/testing.h"
 #include "xtestsupport.h"
 
@@ -292,7 +292,7 @@ void PlacementTest::tileGoesBack()
 
 // Alt+P and C start the game; three tiles are left (the rest are counted as placed, as if played
 // already); Space, the arrows and Enter place them; Return closes the congratulation, a typed name
-// and Return enter the row.
+// and Return enter the row; the keyboard is back on the game window, and Alt+F, X ends the game.
 void PlacementTest::wholeGameByKeyboard()
 {
     frmMain& f = *form_;
@@ -355,7 +355,12 @@ void PlacementTest::wholeGameByKeyboard()
           Input({"type", "--delay", "30", name}, [name] { return OpenDialog<QInputDialog>() && OpenDialog<QInputDialog>()->textValue() == name; },
                 "the name is typed"),
           Input({"key", "Return"}, [&f, name] { return !OpenDialog<QInputDialog>() && f.chart->lblFirstName[1]->caption() == name; },
-                "Return enters the row")});
+                "Return enters the row"),
+          // With no click in between: the keyboard player goes on to File, Exit, which ends the
+          // program (so this case comes last).
+          {[] { return true; }, [&f] { return HasKeyboard(&f); }, "the keyboard is back on the game window"},
+          Input({"key", "alt+f"}, [&f] { return f.mnuFile->isVisible(); }, "Alt+F opens the File menu"),
+          Input({"key", "x"}, [&f] { return !f.isVisible(); }, "X chooses Exit and the window closes")});
     testsupport::RouteDialogsToLog();
     if (QTest::currentTestFailed())
         return;

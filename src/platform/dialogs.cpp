@@ -3,7 +3,6 @@
 #include "platform/app.h"
 #include "platform/testing.h"
 
-#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -19,6 +18,7 @@ QPointer<QDialog> g_open; // the real dialog now waiting for the player, if any
 // What was typed in the input box that was open when the end came, until that box has answered:
 // should the process end from inside it, the question asked again on the way out gets it.
 QString g_typed;
+QPointer<QWidget> g_parent;
 
 int Run(QDialog& dialog)
 {
@@ -26,9 +26,18 @@ int Run(QDialog& dialog)
     const int result = dialog.exec();
     g_open = nullptr;
     g_typed.clear();
+    // The keyboard back on the game window: on X11 the focus would otherwise revert to whatever lies
+    // under the pointer. On Wayland the compositor hands it back to the dialog's parent; the request
+    // there goes through xdg-activation where the compositor offers it.
+    if (g_parent && g_parent->isVisible() && !g_ending) {
+        g_parent->raise();
+        g_parent->activateWindow();
+    }
     return result;
 }
 } // namespace
+
+void SetDialogParent(QWidget* window) { g_parent = window; }
 
 void testing::RouteDialogs(testing::MsgBoxHandler msgBox, testing::InputBoxHandler inputBox)
 {
@@ -55,7 +64,7 @@ void MsgBox(const QString& prompt)
         g_msgBox(prompt, kAppTitle);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, kAppTitle, prompt, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, kAppTitle, prompt, QMessageBox::Ok, g_parent);
     box.setTextFormat(Qt::PlainText);
     Run(box);
 }
@@ -66,7 +75,7 @@ QString InputBox(const QString& prompt, const QString& title)
         return std::exchange(g_typed, QString());
     if (g_inputBox)
         return g_inputBox(prompt, title);
-    QInputDialog dialog(QApplication::activeWindow());
+    QInputDialog dialog(g_parent);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());

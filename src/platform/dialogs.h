@@ -3,7 +3,14 @@
 // platform/testing.h) so that no real dialog blocks them; the program always shows the real ones.
 #include <QString>
 
+class QWidget;
+
 namespace platform {
+
+// The game window: the parent of every dialog, whatever window is active when one opens (none is
+// between two dialogs), and the window the keyboard goes back to when one closes. A dialog without
+// a parent is a toplevel of its own, which on Wayland does not give the keyboard back.
+void SetDialogParent(QWidget* window);
 
 // Message box with an OK button only and no icon, titled with the application title.
 void MsgBox(const QString& prompt);

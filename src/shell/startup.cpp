@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include "platform/app.h"
+#include "platform/dialogs.h"
 #include "platform/endrequest.h"
 #include "shell/frmMain.h"
 #include "shell/lifecycle.h"
@@ -28,6 +29,7 @@ std::unique_ptr<frmMain> StartUp(const StartUpObserver& observe)
 
     auto form = std::make_unique<frmMain>();
     QApplication::setWindowIcon(form->windowIcon()); // the dialogs carry it too
+    platform::SetDialogParent(form.get());
     WireEvents(*form);
     step("load-begin");
     MainLoad(*form);
