@@ -77,8 +77,12 @@ namespace {
 // The texts of lines read from a score file, or nothing when they are not text.
 std::optional<QStringList> TextsOfLines(QList<QByteArray> lines)
 {
-    while (!lines.isEmpty() && lines[0].startsWith(kUtf8Bom)) // left by some editors; never part of a name
-        lines[0].remove(0, kUtf8Bom.size());
+    // Left by some editors at the start of the file, or of a line pasted in; never part of a name.
+    // Taken from every line, so that no value read begins with one: written again as the first
+    // line of a file it would be read as the file's mark and lost.
+    for (QByteArray& line : lines)
+        while (line.startsWith(kUtf8Bom))
+            line.remove(0, kUtf8Bom.size());
     for (const QByteArray& line : lines)
         if (line.contains('\0')) // not a text file
             return std::nullopt;
