@@ -181,7 +181,13 @@ const ZoomKey kZoomKeys[] = {
     {Qt::CTRL | Qt::Key_9, [](qreal) { return chart::kFitToWindow; }},
 };
 
-void ZoomBy(Chart& c, qreal (*zoom)(qreal)) { chart::SetZoom(c, zoom(c.Surface->scale())); }
+void ZoomBy(Chart& c, qreal (*zoom)(qreal))
+{
+    const qreal next = zoom(c.Surface->scale());
+    if (zoom == chart::ZoomIn && next < c.Surface->scale())
+        return; // fit to window already beyond the last step
+    chart::SetZoom(c, next);
+}
 
 // Ctrl+wheel over the chart zooms a step for each notch (a touchpad's small turns are added up
 // to notches); the wheel without Ctrl does nothing, as before.
@@ -308,7 +314,11 @@ void WireEvents(frmMain& form)
         auto* shortcut = new QShortcut(QKeySequence(entry.key), f);
         QObject::connect(shortcut, &QShortcut::activated, f, [p, zoom = entry.zoom] { ZoomBy(*p, zoom); });
     }
-    c.Surface->installEventFilter(new WheelZoom(c, f));
+    // (on each control as well as on the surface: a wheel event sent to a control goes no further)
+    auto* wheelZoom = new WheelZoom(c, f);
+    c.Surface->installEventFilter(wheelZoom);
+    for (QWidget* control : c.Surface->findChildren<QWidget*>())
+        control->installEventFilter(wheelZoom);
 
     QObject::connect(c.lblAlkaline, &Label::clicked, f, [p] { explore::ClickAlkalineLabel(*p); });
     QObject::connect(c.Timer1, &QTimer::timeout, f, [p] { game::Tick(*p); });
