@@ -167,8 +167,8 @@ void DescribeControls(const Chart& c)
                               [p, rank, mode] { return explore::ScoreRowName(*p, rank, mode); });
 }
 
-// Zooming by the keys: each step from the scale the chart is drawn at, so that a step from a zoom
-// that fits the window goes on from what the player sees.
+// Zooming by the keys: each step from the zoom asked for, and from a zoom that fits the window from
+// the scale it gives, so that the step goes on from what the player sees.
 struct ZoomKey {
     QKeyCombination key;
     qreal (*zoom)(qreal scale);
@@ -183,8 +183,9 @@ const ZoomKey kZoomKeys[] = {
 
 void ZoomBy(Chart& c, qreal (*zoom)(qreal))
 {
-    const qreal next = zoom(c.Surface->scale());
-    if (zoom == chart::ZoomIn && next < c.Surface->scale())
+    const qreal from = c.Zoom == chart::kFitToWindow ? c.Surface->scale() : c.Zoom;
+    const qreal next = zoom(from);
+    if (zoom == chart::ZoomIn && next < from)
         return; // fit to window already beyond the last step
     chart::SetZoom(c, next);
 }
