@@ -25,8 +25,8 @@ inline constexpr std::array<qreal, 7> kZoomSteps = {1.0, 1.25, 1.5, 1.75, 2.0, 2
 inline constexpr qreal kFitToWindow = 0;
 inline constexpr qreal kLargestFit = 6.0;
 
-// The next step up or down from the scale the chart is drawn at (for a zoom that fits the window,
-// the step beyond its scale); the ends stay where they are.
+// The next step up or down from a zoom, or from the scale a zoom that fits the window gives (the
+// step beyond it); the ends stay where they are.
 qreal ZoomIn(qreal scale);
 qreal ZoomOut(qreal scale);
 
