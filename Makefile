@@ -14,7 +14,8 @@ CMAKE_ARGS ?=
 # would go unseen: make test fails with one line naming any of these that is not built.
 OFFSCREEN_TESTS := $(basename $(notdir $(wildcard tests/test_*.cpp))) fuzz_scorefile_replay
 XVFB_TESTS      := $(basename $(notdir $(wildcard tests/xtest_*.cpp tests/wtest_*.cpp))) xtest_smallscreen_640x480 \
-                   xtest_smallscreen_scale200 xvfb_cleanup weston_cleanup
+                   xtest_smallscreen_scale200 xtest_zoom_1920x1080 \
+                   xtest_zoom_scale200 xvfb_cleanup weston_cleanup
 
 # $(call require-tests,BUILD-DIR,TEST-NAMES)
 define require-tests

@@ -211,7 +211,8 @@ void ScaleTest::tilesArePaintedAtTheScaledSize()
     QFETCH(qreal, scale);
     QFETCH(qreal, ratio);
     for (int index : {0, 1, 25, 57, 89, 108}) {
-        const QSize size = platform::ScaledUnitsRect(catalogue::CellRect(index), scale).size() - QSize(4, 4);
+        const int border = 2 * PictureBox::BorderAt(scale); // two pixels a side, zoomed with the chart above 1
+        const QSize size = platform::ScaledUnitsRect(catalogue::CellRect(index), scale).size() - QSize(border, border);
         QCOMPARE(catalogue::TileSize(index, scale), size);
         for (bool numbered : {true, false}) {
             const QPixmap tile = catalogue::PaintTile(index, numbered, ratio, scale);

@@ -2,6 +2,7 @@
 
 #include "catalogue/elements.h"
 #include "platform/label.h"
+#include "platform/picturebox.h"
 #include "platform/units.h"
 
 #include <QCoreApplication>
@@ -132,7 +133,8 @@ QColor FamilyColour(int index)
 
 QSize TileSize(int index, qreal scale)
 {
-    return platform::ScaledUnitsRect(CellRect(index), scale).size() - QSize(4, 4);
+    const int border = platform::PictureBox::BorderAt(scale);
+    return platform::ScaledUnitsRect(CellRect(index), scale).size() - QSize(2 * border, 2 * border);
 }
 
 namespace {
@@ -191,6 +193,13 @@ QPixmap PaintScaledTile(int index, bool numbered, qreal devicePixelRatio, qreal 
 
 QPixmap PaintTile(int index, bool numbered, qreal devicePixelRatio, qreal scale)
 {
+    // Zoomed in, a tile whose cell is the cell at 1 enlarged exactly is the tile at 1 painted for
+    // a screen that many times denser, pixel for pixel; any other is laid out on its own pixels.
+    if (scale > 1 && QSizeF(TileSize(index, scale)) == QSizeF(TileSize(index)) * scale) {
+        QPixmap tile = PaintTile(index, numbered, devicePixelRatio * scale);
+        tile.setDevicePixelRatio(devicePixelRatio);
+        return tile;
+    }
     if (scale != 1.0)
         return PaintScaledTile(index, numbered, devicePixelRatio, scale);
     const QSize size = TileSize(index);

@@ -96,6 +96,10 @@ public:
     ScoreArray lblEighthName{}, lblEighthMin{}, lblEighthSec{};
     ScoreArray lblNinthName{}, lblNinthMin{}, lblNinthSec{};
 
+    // The zoom the player asked for: a scale of at least 1, or kFitToWindow (chart/scale.h). The
+    // chart is drawn at it, or smaller where the surface is smaller than the layout at it.
+    qreal Zoom = 1.0;
+
     // Game counters.
     qint16 PlacedCount = 0;
     qint16 CurrentElement = 0;

@@ -21,11 +21,51 @@ catalogue::PictureStore* StoreShowing(Chart& chart, const QPixmap& picture, int 
 
 } // namespace
 
-qreal FitScale(QSize surface)
+qreal FitScale(QSize surface, qreal largest)
 {
     const qreal across = qreal(platform::PixelsToUnits(surface.width())) / kClientWidth;
     const qreal down = qreal(platform::PixelsToUnits(surface.height())) / kSurfaceHeight;
-    return std::min({across, down, 1.0});
+    return std::min({across, down, largest});
+}
+
+qreal ZoomIn(qreal scale)
+{
+    for (qreal step : kZoomSteps)
+        if (step > scale)
+            return step;
+    return kZoomSteps.back();
+}
+
+qreal ZoomOut(qreal scale)
+{
+    for (auto step = kZoomSteps.rbegin(); step != kZoomSteps.rend(); ++step)
+        if (*step < scale)
+            return *step;
+    return kZoomSteps.front();
+}
+
+QString ZoomText(qreal zoom)
+{
+    return zoom == kFitToWindow ? QStringLiteral("fit") : QString::number(qRound(zoom * 100));
+}
+
+qreal ZoomFromText(const QString& text)
+{
+    const QString value = text.trimmed();
+    if (value.compare(QStringLiteral("fit"), Qt::CaseInsensitive) == 0)
+        return kFitToWindow;
+    bool ok = false;
+    const int percent = value.toInt(&ok);
+    for (qreal step : kZoomSteps)
+        if (ok && percent == qRound(step * 100))
+            return step;
+    return 1.0;
+}
+
+void SetZoom(Chart& chart, qreal zoom)
+{
+    chart.Zoom = zoom;
+    FitToSurface(chart);
 }
 
 void ApplyScale(Chart& chart, qreal scale)
@@ -57,6 +97,10 @@ void ApplyScale(Chart& chart, qreal scale)
     chart.Carry->setTile(holder->dragImage());
 }
 
-void FitToSurface(Chart& chart) { ApplyScale(chart, FitScale(chart.Surface->size())); }
+void FitToSurface(Chart& chart)
+{
+    const qreal largest = chart.Zoom == kFitToWindow ? kLargestFit : chart.Zoom;
+    ApplyScale(chart, FitScale(chart.Surface->size(), largest));
+}
 
 } // namespace chart

@@ -60,7 +60,7 @@ void PictureBox::setPicture(const QPixmap& picture)
     picture_ = picture;
     if (fit_ == Fit::OwnSize && !picture_.isNull()) {
         const QSize inside = picture_.deviceIndependentSize().toSize();
-        resize(inside.width() + 2 * kBorder, inside.height() + 2 * kBorder);
+        resize(inside.width() + 2 * border_, inside.height() + 2 * border_);
     }
     update();
     AccessibleTextChanged(this); // what a frame says is what it shows
@@ -69,6 +69,7 @@ void PictureBox::setPicture(const QPixmap& picture)
 void PictureBox::applyScale(qreal scale)
 {
     const QRect rect = ScaledUnitsRect(unitsRect_, scale);
+    border_ = BorderAt(scale);
     if (fit_ == Fit::OwnSize && !picture_.isNull())
         move(rect.topLeft());
     else
@@ -79,14 +80,16 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect outer = rect();
-    // Sunken two-pixel border: dark above and to the left, light below and to the right. Filled
-    // one-pixel strips are much cheaper to paint than pen lines, and every cell repaints its border.
+    // Sunken two-ring border: dark above and to the left, light below and to the right; zoomed, the
+    // outer ring takes the outer half of the width. Filled one-pixel strips are much cheaper to
+    // paint than pen lines, and every cell repaints its border.
     const QColor outerDark(0x80, 0x80, 0x80), outerLight(0xFF, 0xFF, 0xFF);
     const QColor innerDark(0x40, 0x40, 0x40), innerLight(0xD4, 0xD0, 0xC8);
-    for (int ring = 0; ring < kBorder; ++ring) {
+    const int outerRings = border_ / 2;
+    for (int ring = 0; ring < border_; ++ring) {
         const QRect r = outer.adjusted(ring, ring, -ring, -ring);
-        const QColor& dark = ring == 0 ? outerDark : innerDark;
-        const QColor& light = ring == 0 ? outerLight : innerLight;
+        const QColor& dark = ring < outerRings ? outerDark : innerDark;
+        const QColor& light = ring < outerRings ? outerLight : innerLight;
         painter.fillRect(r.left(), r.top(), r.width(), 1, dark);
         painter.fillRect(r.left(), r.top(), 1, r.height(), dark);
         painter.fillRect(r.left(), r.bottom(), r.width(), 1, light);
@@ -94,7 +97,7 @@ void PictureBox::paintEvent(QPaintEvent*)
     }
     if (picture_.isNull())
         return;
-    const QRect inside = outer.adjusted(kBorder, kBorder, -kBorder, -kBorder);
+    const QRect inside = outer.adjusted(border_, border_, -border_, -border_);
     if (fit_ == Fit::Scale)
         painter.drawPixmap(inside, picture_);
     else

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <cmath>
 #include <functional>
 
 #include "platform/dragdrop.h"
@@ -19,6 +20,10 @@ class PictureBox : public QWidget {
 public:
     enum class Fit { Scale, OwnSize };
     static constexpr int kBorder = 2;
+    // The border's width with the layout drawn at `scale`: two pixels at 1 and below, and as wide
+    // as the zoom makes it above 1, so that a zoomed cell is the cell at 1 enlarged.
+    static int BorderAt(qreal scale) { return scale > 1 ? int(std::lround(kBorder * scale)) : kBorder; }
+    int border() const { return border_; }
 
     PictureBox(QWidget* parent, QRect unitsRect, Fit fit);
 
@@ -70,6 +75,7 @@ private:
     bool pressed_ = false; // the primary button went down on this drag source, no drag yet
     QPoint pressAt_;
     bool dragging_ = false;
+    int border_ = kBorder;
     QPixmap picture_;
     QPixmap dragImage_;
 };

@@ -1,5 +1,6 @@
 #include "shell/lifecycle.h"
 
+#include "chart/scale.h"
 #include "platform/app.h"
 #include "platform/settings.h"
 #include "platform/units.h"
@@ -22,6 +23,9 @@ struct PlacementKey {
     const char* key;
     int defaultUnits;
 };
+// The zoom, as ZoomText writes it; a key of its own, so that the placement keys keep their meaning.
+const QString kZoomKey = QStringLiteral("Zoom");
+
 constexpr PlacementKey kPlacement[4] = {{"MainLeft", 1000}, {"MainTop", 1000}, {"MainWidth", 6500}, {"MainHeight", 6500}};
 
 // Stored values are read into this range, in units: anything larger is no place on any screen, and
@@ -79,6 +83,16 @@ void SavePlacement(const frmMain& form)
                               QString::number(platform::PixelsToUnits(values[i])));
 }
 
+void SaveZoom(const frmMain& form)
+{
+    platform::SaveSetting(platform::kAppTitle, kSection, kZoomKey, chart::ZoomText(form.chart->Zoom));
+}
+
+qreal StoredZoom()
+{
+    return chart::ZoomFromText(platform::GetSetting(platform::kAppTitle, kSection, kZoomKey, QStringLiteral("100")));
+}
+
 QRect StoredPlacement()
 {
     QRect units(ReadUnits(kPlacement[0]), ReadUnits(kPlacement[1]), ReadUnits(kPlacement[2]), ReadUnits(kPlacement[3]));
@@ -118,6 +132,7 @@ void MainLoad(frmMain& form)
     form.resize(placement.size());
 
     chart::Chart& c = *form.chart;
+    c.Zoom = StoredZoom(); // drawn at it when the surface is shown
     const qreal ratio = form.devicePixelRatioF();
     c.frmHold.Open(ratio);
     c.frmHold2.Open(ratio);
@@ -136,6 +151,7 @@ void MainUnload(frmMain& form)
     c.frmHold2.Close();
     c.frmHold.Close();
     SavePlacement(form);
+    SaveZoom(form);
 }
 
 } // namespace shell

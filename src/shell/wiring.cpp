@@ -17,7 +17,9 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QSessionManager>
+#include <QShortcut>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <cstdlib>
 #include <utility>
@@ -165,6 +167,57 @@ void DescribeControls(const Chart& c)
                               [p, rank, mode] { return explore::ScoreRowName(*p, rank, mode); });
 }
 
+// Zooming by the keys: each step from the zoom asked for, and from a zoom that fits the window from
+// the scale it gives, so that the step goes on from what the player sees.
+struct ZoomKey {
+    QKeyCombination key;
+    qreal (*zoom)(qreal scale);
+};
+const ZoomKey kZoomKeys[] = {
+    {Qt::CTRL | Qt::Key_Plus, chart::ZoomIn},
+    {Qt::CTRL | Qt::Key_Equal, chart::ZoomIn},
+    {Qt::CTRL | Qt::Key_Minus, chart::ZoomOut},
+    {Qt::CTRL | Qt::Key_0, [](qreal) { return 1.0; }},
+    {Qt::CTRL | Qt::Key_9, [](qreal) { return chart::kFitToWindow; }},
+};
+
+void ZoomBy(Chart& c, qreal (*zoom)(qreal))
+{
+    const qreal from = c.Zoom == chart::kFitToWindow ? c.Surface->scale() : c.Zoom;
+    const qreal next = zoom(from);
+    if (zoom == chart::ZoomIn && next < from)
+        return; // fit to window already beyond the last step
+    chart::SetZoom(c, next);
+}
+
+// Ctrl+wheel over the chart zooms a step for each notch (a touchpad's small turns are added up
+// to notches); the wheel without Ctrl does nothing, as before.
+class WheelZoom : public QObject {
+public:
+    WheelZoom(Chart& chart, QObject* parent) : QObject(parent), chart_(chart) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Wheel)
+            return QObject::eventFilter(watched, event);
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (!(wheel->modifiers() & Qt::ControlModifier))
+            return false;
+        turned_ += wheel->angleDelta().y();
+        for (; turned_ >= QWheelEvent::DefaultDeltasPerStep; turned_ -= QWheelEvent::DefaultDeltasPerStep)
+            ZoomBy(chart_, chart::ZoomIn);
+        for (; turned_ <= -QWheelEvent::DefaultDeltasPerStep; turned_ += QWheelEvent::DefaultDeltasPerStep)
+            ZoomBy(chart_, chart::ZoomOut);
+        wheel->accept();
+        return true;
+    }
+
+private:
+    Chart& chart_;
+    int turned_ = 0;
+};
+
 // The unload of a window, run once whichever way of ending gets to it first; a child of the window.
 class Unloader : public QObject {
     Q_OBJECT
@@ -257,6 +310,17 @@ void WireEvents(frmMain& form)
     c.Surface->onKey = [f](platform::Key key) { return KeyOnChart(f, key); };
     DescribeControls(c);
 
+    // Zoom: keys of the window, in no menu; the wheel over the chart and every control on it.
+    for (const ZoomKey& entry : kZoomKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(entry.key), f);
+        QObject::connect(shortcut, &QShortcut::activated, f, [p, zoom = entry.zoom] { ZoomBy(*p, zoom); });
+    }
+    // (on each control as well as on the surface: a wheel event sent to a control goes no further)
+    auto* wheelZoom = new WheelZoom(c, f);
+    c.Surface->installEventFilter(wheelZoom);
+    for (QWidget* control : c.Surface->findChildren<QWidget*>())
+        control->installEventFilter(wheelZoom);
+
     QObject::connect(c.lblAlkaline, &Label::clicked, f, [p] { explore::ClickAlkalineLabel(*p); });
     QObject::connect(c.Timer1, &QTimer::timeout, f, [p] { game::Tick(*p); });
 
@@ -290,6 +354,7 @@ void WireProgramEnd(frmMain& form)
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, f, [f](QSessionManager&) {
         scores::SaveAllTables(*f->chart, f->ScoreRun);
         SavePlacement(*f);
+        SaveZoom(*f);
     });
     // The platform ends the process with exit() when the display goes away (the X server ended
     // with the session): the unload then runs from there, with the window still in memory. Set
