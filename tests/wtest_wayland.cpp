@@ -47,12 +47,6 @@ const QString kPlayerName = QStringLiteral("Ada Wayland");
 // Written by the child to its protocol log once its window is up: every toplevel after it is a dialog.
 const char* const kShownMarker = "velmor08-wtest: the game window is shown";
 
-QString Name(int index)
-{
-    const std::string_view name = catalogue::Element(index).name;
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
-}
-
 QString WestonWindow() { return qEnvironmentVariable("WESTON_WINDOW"); }
 
 // The top-left corner of weston's X window on the X screen; nullopt when it cannot be had.

@@ -37,18 +37,6 @@ enum Way { Pointer, Keys };
 enum Target { OwnCell, WrongEmptyCell, WrongTiledCell };
 enum GiveBack { EscapeKey, BareWindow, HeadingLabel, StatusBar, MenuBar };
 
-QString Name(int index)
-{
-    const std::string_view name = catalogue::Element(index).name;
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
-}
-
-QColor ScreenPixel(QPoint global)
-{
-    const QImage pixel = QGuiApplication::primaryScreen()->grabWindow(0, global.x(), global.y(), 1, 1).toImage();
-    return pixel.isNull() ? QColor() : pixel.pixelColor(0, 0);
-}
-
 // The arrow keys that take the mark from one cell to another, fewest first.
 QStringList ArrowKeys(int from, int to)
 {

@@ -28,54 +28,6 @@ namespace {
 constexpr int kThorium = 89, kUranium = 91, kLawrencium = 102; // the actinide row's first, third and last
 enum Way { Drag, Click, Keys };
 
-QString Name(int index)
-{
-    const std::string_view name = catalogue::Element(index).name;
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
-}
-
-qreal Ratio() { return QGuiApplication::primaryScreen()->devicePixelRatio(); }
-
-// xdotool works in the screen's own pixels, Qt in logical ones.
-QStringList MoveToPoint(QPoint global)
-{
-    const QPoint native = (QPointF(global) * Ratio()).toPoint();
-    return {"mousemove", QString::number(native.x()), QString::number(native.y())};
-}
-
-QStringList MoveToWidget(const QWidget* widget) { return MoveToPoint(CentreOf(widget)); }
-
-QColor ScreenPixel(QPoint global)
-{
-    const QImage pixel = QGuiApplication::primaryScreen()->grabWindow(0, global.x(), global.y(), 1, 1).toImage();
-    return pixel.isNull() ? QColor() : pixel.pixelColor(0, 0);
-}
-
-bool Near(const QColor& a, QRgb b)
-{
-    const QColor want = QColor::fromRgb(b);
-    return a.isValid() && qAbs(a.red() - want.red()) <= 4 && qAbs(a.green() - want.green()) <= 4
-        && qAbs(a.blue() - want.blue()) <= 4;
-}
-
-QRect GlobalRect(const QWidget* widget) { return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()); }
-
-// The keys that take the keyboard's mark from hydrogen down to the actinide row and along it.
-QStringList KeysToCell(int cell)
-{
-    QStringList keys;
-    int at = 0;
-    while (catalogue::Element(at).row != 9) {
-        at = game::NeighbourCell(at, game::Direction::Down);
-        keys << QStringLiteral("Down");
-    }
-    while (at != cell) {
-        at = game::NeighbourCell(at, game::Direction::Right);
-        keys << QStringLiteral("Right");
-    }
-    return keys;
-}
-
 } // namespace
 
 class SmallScreenTest : public QObject {

@@ -35,25 +35,6 @@ namespace {
 
 constexpr int kHydrogen = 0, kScandium = 20, kIron = 25, kCobalt = 26, kCopper = 28, kRadon = 85, kMeitnerium = 108;
 
-QString Name(int index)
-{
-    const std::string_view name = catalogue::Element(index).name;
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
-}
-
-QColor ScreenPixel(QPoint global)
-{
-    const QImage pixel = QGuiApplication::primaryScreen()->grabWindow(0, global.x(), global.y(), 1, 1).toImage();
-    return pixel.isNull() ? QColor() : pixel.pixelColor(0, 0);
-}
-
-bool Near(const QColor& a, QRgb b)
-{
-    const QColor want = QColor::fromRgb(b);
-    return a.isValid() && qAbs(a.red() - want.red()) <= 4 && qAbs(a.green() - want.green()) <= 4 &&
-           qAbs(a.blue() - want.blue()) <= 4;
-}
-
 enum Target {
     OwnCell,
     WrongEmptyCell,

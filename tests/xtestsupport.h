@@ -4,15 +4,19 @@
 #include "platform/testing.h"
 #include "testsupport.h"
 
+#include "catalogue/elements.h"
+#include "game/game.h"
 #include "platform/random.h"
 #include "shell/frmMain.h"
 #include "shell/startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 #include <QWidget>
@@ -21,6 +25,7 @@
 #include <memory>
 #include <random>
 #include <set>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -29,6 +34,53 @@ namespace xtestsupport {
 inline constexpr int kWait = 20000; // ms for one step: generous, the machine may be busy
 
 inline QPoint CentreOf(const QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); }
+inline QRect GlobalRect(const QWidget* widget) { return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()); }
+
+// The element's name as the panel shows it.
+inline QString Name(int index)
+{
+    const std::string_view name = catalogue::Element(index).name;
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+// The colour of one screen pixel, and whether it is within a few levels of a colour.
+inline QColor ScreenPixel(QPoint global)
+{
+    const QImage pixel = QGuiApplication::primaryScreen()->grabWindow(0, global.x(), global.y(), 1, 1).toImage();
+    return pixel.isNull() ? QColor() : pixel.pixelColor(0, 0);
+}
+inline bool Near(const QColor& a, QRgb b)
+{
+    const QColor want = QColor::fromRgb(b);
+    return a.isValid() && qAbs(a.red() - want.red()) <= 4 && qAbs(a.green() - want.green()) <= 4
+        && qAbs(a.blue() - want.blue()) <= 4;
+}
+
+// xdotool works in the screen's own pixels, Qt in logical ones: these moves scale by the screen's
+// device pixel ratio.
+inline qreal Ratio() { return QGuiApplication::primaryScreen()->devicePixelRatio(); }
+inline QStringList MoveToPoint(QPoint global)
+{
+    const QPoint native = (QPointF(global) * Ratio()).toPoint();
+    return {"mousemove", QString::number(native.x()), QString::number(native.y())};
+}
+inline QStringList MoveToWidget(const QWidget* widget) { return MoveToPoint(CentreOf(widget)); }
+
+// The keys that take the keyboard's mark from hydrogen to a cell: down to its row, then right.
+inline QStringList KeysToCell(int cell)
+{
+    QStringList keys;
+    int at = 0;
+    while (catalogue::Element(at).row != catalogue::Element(cell).row) {
+        at = game::NeighbourCell(at, game::Direction::Down);
+        keys << QStringLiteral("Down");
+    }
+    while (at != cell) {
+        at = game::NeighbourCell(at, game::Direction::Right);
+        keys << QStringLiteral("Right");
+    }
+    return keys;
+}
 
 inline QStringList MoveTo(QPoint global)
 {
