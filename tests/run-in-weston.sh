@@ -9,19 +9,20 @@
 # or failing, INT, TERM or HUP, and the time limit.
 # The desktop shell, not the kiosk shell: weston 10's kiosk shell gives the keyboard to no surface
 # at all once any toplevel closes, so no client can go on by keys after a dialog there.
-#   run-in-weston.sh [--time-limit SECONDS] COMMAND [ARGUMENTS...]
+# The compositor's output is the X screen less 80x64 pixels: 1200x960 on the usual 1280x1024 one.
+#   run-in-weston.sh [--time-limit SECONDS] [--screen WIDTHxHEIGHT] COMMAND [ARGUMENTS...]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 
 # The private Xvfb and the time limit come from run-in-xvfb.sh, which runs this script again with
 # --inside-xvfb in front of the command; that second run starts the compositor under the server.
 if [ "${1:-}" != --inside-xvfb ]; then
-  limit=()
-  if [ "${1:-}" = --time-limit ]; then
-    limit=(--time-limit "$2")
+  options=()
+  while [ "${1:-}" = --time-limit ] || [ "${1:-}" = --screen ]; do
+    options+=("$1" "${2:-}")
     shift 2
-  fi
-  exec "$here/run-in-xvfb.sh" "${limit[@]}" bash "$here/run-in-weston.sh" --inside-xvfb "$@"
+  done
+  exec "$here/run-in-xvfb.sh" "${options[@]}" bash "$here/run-in-weston.sh" --inside-xvfb "$@"
 fi
 shift
 if [ $# -eq 0 ]; then
@@ -56,10 +57,12 @@ for signal in INT TERM HUP; do
 done
 
 socket=velmor08-test
-# Output of 1200x960 on the 1280x1024 screen: room for the whole chart below the shell's panel; no
-# idle blanking or locking.
+# An output a little smaller than the screen, so that weston's X window fits on it; no idle
+# blanking or locking.
+screen=$(xdpyinfo | sed -n 's/^ *dimensions: *\([0-9]*x[0-9]*\) pixels.*/\1/p')
+width=$((${screen%x*} - 80)) height=$((${screen#*x} - 64))
 XDG_RUNTIME_DIR=$runtime setpriv --pdeathsig TERM weston --backend=x11-backend.so --use-pixman \
-  --shell=desktop-shell.so --socket="$socket" --no-config --idle-time=0 --width=1200 --height=960 \
+  --shell=desktop-shell.so --socket="$socket" --no-config --idle-time=0 --width=$width --height=$height \
   >"$runtime/weston.log" 2>&1 </dev/null &
 weston=$!
 for _ in $(seq 1 200); do

@@ -1,11 +1,11 @@
-// The game as a native Wayland client (QT_QPA_PLATFORM=wayland) of a private weston in kiosk mode,
+// The game as a native Wayland client (QT_QPA_PLATFORM=wayland) of a private weston with its desktop shell,
 // started by run-in-weston.sh under the tests' own Xvfb. Real pointer and keyboard input from
 // xdotool goes to weston's X window and reaches the game through the compositor's seat; the X
 // screen shows what the compositor shows. Covered: the start, a drag placement, a click placement,
 // and, in a child copy of this executable with the protocol log on (WAYLAND_DEBUG=1), a whole game
 // played by keys through the congratulation and the name box and then ended by File, Exit, with
 // every dialog sent to the compositor as a child of the game window.
-#include "xtestsupport.h"
+#include "wtestsupport.h"
 
 #include "catalogue/elements.h"
 #include "catalogue/families.h"
@@ -46,114 +46,6 @@ const QString kKeyboardGameRole = QStringLiteral("keyboard-game");
 const QString kPlayerName = QStringLiteral("Ada Wayland");
 // Written by the child to its protocol log once its window is up: every toplevel after it is a dialog.
 const char* const kShownMarker = "velmor08-wtest: the game window is shown";
-
-QString WestonWindow() { return qEnvironmentVariable("WESTON_WINDOW"); }
-
-// The top-left corner of weston's X window on the X screen; nullopt when it cannot be had.
-std::optional<QPoint> WestonOrigin()
-{
-    QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", WestonWindow()});
-    if (!xdotool.waitForFinished(kWait) || xdotool.exitCode() != 0)
-        return std::nullopt;
-    std::optional<int> x, y;
-    for (const QByteArray& line : xdotool.readAllStandardOutput().split('\n')) {
-        if (line.startsWith("X="))
-            x = line.mid(2).toInt();
-        else if (line.startsWith("Y="))
-            y = line.mid(2).toInt();
-    }
-    return x && y ? std::optional<QPoint>(QPoint(*x, *y)) : std::nullopt;
-}
-
-// The platform is Wayland, under run-in-weston.sh, and xdotool is there to fake input on its X screen.
-void RequireWeston()
-{
-    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
-    QVERIFY2(!WestonWindow().isEmpty(), "run under tests/run-in-weston.sh, which sets WESTON_WINDOW");
-    QVERIFY2(WestonOrigin(), "xdotool and weston's X window are needed");
-}
-
-// Where window-local points of the game's window lie on the X screen. A Wayland client knows
-// neither its place on the output nor the pointer's place outside it, so the offset is measured:
-// the pointer is put at two points of weston's X window and the window-local places the game is
-// told of are read from its own pointer events.
-class Seat : public QObject {
-public:
-    // Measures the offset for the window; false when the pointer's events do not arrive or disagree.
-    bool calibrate(QWidget* window)
-    {
-        window_ = window;
-        const std::optional<QPoint> origin = WestonOrigin();
-        if (!origin)
-            return false;
-        qApp->installEventFilter(this);
-        std::optional<QPoint> offsets[2];
-        const QPoint probes[2] = {{window->width() / 2, window->height() / 2}, {window->width() / 3, window->height() / 4}};
-        for (int n = 0; n < 2; ++n) {
-            last_.reset();
-            if (!Xdo(MoveOver(*origin + probes[n])))
-                break;
-            QElapsedTimer clock;
-            clock.start();
-            while (!last_ && clock.elapsed() < kWait)
-                QTest::qWait(10);
-            if (last_)
-                offsets[n] = *origin + probes[n] - *last_;
-        }
-        qApp->removeEventFilter(this);
-        if (!offsets[0] || !offsets[1] || *offsets[0] != *offsets[1])
-            return false;
-        offset_ = *offsets[0];
-        return true;
-    }
-    // On the X screen: the point of a widget, its middle by default.
-    QPoint at(const QWidget* widget, std::optional<QPoint> local = {}) const
-    {
-        return widget->mapTo(widget->window(), local.value_or(widget->rect().center())) + offset_;
-    }
-    static QStringList MoveOver(QPoint onScreen) { return MoveTo(onScreen); }
-    QStringList moveTo(const QWidget* widget, std::optional<QPoint> local = {}) const { return MoveOver(at(widget, local)); }
-
-protected:
-    bool eventFilter(QObject* receiver, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseMove && receiver->isWidgetType()
-            && static_cast<QWidget*>(receiver)->window() == window_)
-            last_ = static_cast<QMouseEvent*>(event)->scenePosition().toPoint();
-        return false;
-    }
-
-private:
-    QWidget* window_ = nullptr;
-    std::optional<QPoint> last_;
-    QPoint offset_;
-};
-
-// The arrow keys that take the mark from one cell to another, fewest first.
-QStringList ArrowKeys(int from, int to)
-{
-    const std::pair<game::Direction, const char*> arrows[] = {{game::Direction::Left, "Left"},
-                                                              {game::Direction::Right, "Right"},
-                                                              {game::Direction::Up, "Up"},
-                                                              {game::Direction::Down, "Down"}};
-    std::map<int, std::pair<int, const char*>> cameFrom{{from, {from, nullptr}}};
-    std::queue<int> open;
-    open.push(from);
-    while (!open.empty() && !cameFrom.count(to)) {
-        const int cell = open.front();
-        open.pop();
-        for (const auto& [direction, key] : arrows)
-            if (const int next = game::NeighbourCell(cell, direction); !cameFrom.count(next)) {
-                cameFrom[next] = {cell, key};
-                open.push(next);
-            }
-    }
-    QStringList keys;
-    for (int cell = to; cell != from; cell = cameFrom.at(cell).first)
-        keys.prepend(QString::fromLatin1(cameFrom.at(cell).second));
-    return keys;
-}
 
 // A menu opened by its access key, held down until the menu shows. Weston takes the menu's popup
 // grab only under the serial of the newest key event: a press and release that come in one burst,

@@ -37,31 +37,6 @@ enum Way { Pointer, Keys };
 enum Target { OwnCell, WrongEmptyCell, WrongTiledCell };
 enum GiveBack { EscapeKey, BareWindow, HeadingLabel, StatusBar, MenuBar };
 
-// The arrow keys that take the mark from one cell to another, fewest first.
-QStringList ArrowKeys(int from, int to)
-{
-    const std::pair<game::Direction, const char*> arrows[] = {{game::Direction::Left, "Left"},
-                                                              {game::Direction::Right, "Right"},
-                                                              {game::Direction::Up, "Up"},
-                                                              {game::Direction::Down, "Down"}};
-    std::map<int, std::pair<int, const char*>> cameFrom{{from, {from, nullptr}}};
-    std::queue<int> open;
-    open.push(from);
-    while (!open.empty() && !cameFrom.count(to)) {
-        const int cell = open.front();
-        open.pop();
-        for (const auto& [direction, key] : arrows)
-            if (const int next = game::NeighbourCell(cell, direction); !cameFrom.count(next)) {
-                cameFrom[next] = {cell, key};
-                open.push(next);
-            }
-    }
-    QStringList keys;
-    for (int cell = to; cell != from; cell = cameFrom.at(cell).first)
-        keys.prepend(QString::fromLatin1(cameFrom.at(cell).second));
-    return keys;
-}
-
 bool CursorShowsTile(const frmMain& f)
 {
     const QCursor* cursor = QGuiApplication::overrideCursor();

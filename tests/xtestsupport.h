@@ -22,7 +22,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <queue>
 #include <random>
 #include <set>
 #include <string_view>
@@ -79,6 +81,31 @@ inline QStringList KeysToCell(int cell)
         at = game::NeighbourCell(at, game::Direction::Right);
         keys << QStringLiteral("Right");
     }
+    return keys;
+}
+
+// The arrow keys that take the mark from one cell to another, fewest first.
+inline QStringList ArrowKeys(int from, int to)
+{
+    const std::pair<game::Direction, const char*> arrows[] = {{game::Direction::Left, "Left"},
+                                                              {game::Direction::Right, "Right"},
+                                                              {game::Direction::Up, "Up"},
+                                                              {game::Direction::Down, "Down"}};
+    std::map<int, std::pair<int, const char*>> cameFrom{{from, {from, nullptr}}};
+    std::queue<int> open;
+    open.push(from);
+    while (!open.empty() && !cameFrom.count(to)) {
+        const int cell = open.front();
+        open.pop();
+        for (const auto& [direction, key] : arrows)
+            if (const int next = game::NeighbourCell(cell, direction); !cameFrom.count(next)) {
+                cameFrom[next] = {cell, key};
+                open.push(next);
+            }
+    }
+    QStringList keys;
+    for (int cell = to; cell != from; cell = cameFrom.at(cell).first)
+        keys.prepend(QString::fromLatin1(cameFrom.at(cell).second));
     return keys;
 }
 
