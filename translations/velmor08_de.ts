@@ -505,7 +505,8 @@
     </message>
     <message>
         <source>Alkaline Metals</source>
-        <translation>Erd­alkali­metalle</translation>
+        <translation>Erdalkali
+metalle</translation>
     </message>
     <message>
         <source>Transition Metals</source>
@@ -541,7 +542,7 @@
     </message>
     <message>
         <source>Actinide Series</source>
-        <translation>Actinoide</translation>
+        <translation>Acti­noide</translation>
     </message>
     <message>
         <source>Metals</source>
@@ -568,7 +569,7 @@
     </message>
     <message>
         <source>Atomic Number</source>
-        <translation>Ordnungszahl</translation>
+        <translation>Atomnummer</translation>
     </message>
     <message>
         <source>Atomic Mass</source>

@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>Actinide Series</source>
-        <translation>Actínidos</translation>
+        <translation>Actí­nidos</translation>
     </message>
     <message>
         <source>Metals</source>
@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>Melting Point Celcius</source>
-        <translation>Punto de fusión °C</translation>
+        <translation>Fusión (°C)</translation>
     </message>
     <message>
         <source>MeltingPoint</source>
@@ -588,7 +588,7 @@
     </message>
     <message>
         <source>Boiling Point Celcius</source>
-        <translation>Punto de ebullición °C</translation>
+        <translation>Ebullición (°C)</translation>
     </message>
     <message>
         <source>BoilingPoint</source>

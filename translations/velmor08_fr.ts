@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>Actinide Series</source>
-        <translation>Actinides</translation>
+        <translation>Acti­nides</translation>
     </message>
     <message>
         <source>Metals</source>
@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>Atomic Number</source>
-        <translation>Numéro atomique</translation>
+        <translation>Numéro Z</translation>
     </message>
     <message>
         <source>Atomic Mass</source>

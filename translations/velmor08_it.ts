@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>Oxygen Group</source>
-        <translation>Gruppo dell’ossigeno</translation>
+        <translation>Calcogeni</translation>
     </message>
     <message>
         <source>Halogens</source>
@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>Melting Point Celcius</source>
-        <translation>Punto di fusione °C</translation>
+        <translation>Fusione (°C)</translation>
     </message>
     <message>
         <source>MeltingPoint</source>
@@ -588,7 +588,7 @@
     </message>
     <message>
         <source>Boiling Point Celcius</source>
-        <translation>Punto di ebollizione °C</translation>
+        <translation>Ebollizione (°C)</translation>
     </message>
     <message>
         <source>BoilingPoint</source>

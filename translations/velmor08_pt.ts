@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>Actinide Series</source>
-        <translation>Actinídeos</translation>
+        <translation>Acti­nídeos</translation>
     </message>
     <message>
         <source>Metals</source>

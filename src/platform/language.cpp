@@ -187,7 +187,7 @@ void testing::UseLanguage(const QString& language, const QStringList& folders)
 {
     Uninstall();
     QLocale::setDefault(QLocale::system());
-    Choose(language.isEmpty() ? QStringList{QStringLiteral("C")} : QStringList{language}, folders);
+    Choose(language.isEmpty() ? QStringList{QStringLiteral("C")} : language.split(QLatin1Char(':')), folders);
 }
 
 void testing::UseTranslationFolder(const QString& folder) { g_testFolders = {folder}; }

@@ -26,7 +26,8 @@ void FreezeClockForRandom(bool frozen);          // reseeding then mixes in the 
 void FailWritesBeforeRename(bool fail);
 void FailWritesWith(int error, const QString& folder = QString());
 
-// Speak this language ("de"; empty: English) from now on, with the program's translations from
+// Speak the first language of a list written as LANGUAGE writes it ("de", "nl:it"; empty: English)
+// that the program has a translation for, from now on, with the program's translations from
 // the folders and Qt's own; the texts of windows made before keep their language. And a folder to
 // look for translations in before the program's own, for a test that starts the program.
 void UseLanguage(const QString& language, const QStringList& folders);
