@@ -53,6 +53,16 @@ inline QRectF InkRect(const QLabel& label)
     return ink.translated(label.contentsRect().topLeft());
 }
 
+// Whether a label of a dialog or of the splash shows its text whole: a message, or empty.
+inline QString CutOff(const QLabel& label)
+{
+    const QRectF ink = InkRect(label);
+    if (label.text().isEmpty() || QRectF(label.rect()).adjusted(-1.25, -1.25, 1.25, 1.25).contains(ink))
+        return {};
+    return QStringLiteral("\"%1\" is cut off: its glyphs cover %2,%3 %4x%5 of its %6x%7")
+        .arg(label.text()).arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height()).arg(label.width()).arg(label.height());
+}
+
 // What does not fit on a surface whose layout ends at `rightEdge` (logical pixels), one line for
 // each text: empty when everything fits.
 inline QStringList Misfits(const QWidget& surface, qreal rightEdge)
@@ -67,12 +77,12 @@ inline QStringList Misfits(const QWidget& surface, qreal rightEdge)
             shown.append({label, InkRect(*label).translated(label->pos())});
     QStringList misfits;
     const auto name = [](const QLabel* label) { return QStringLiteral("\"%1\"").arg(label->text()); };
-    // Half a pixel for anti-aliasing at the glyphs' edges where two texts meet; a pixel at the
-    // label's edge, which an accent or a glyph's overhang may just touch.
+    // Half a pixel for anti-aliasing at the glyphs' edges where two texts meet; a pixel and a
+    // quarter at the label's edge, which an accent or a glyph's overhang may just touch.
     const auto meets = [](const QRectF& a, const QRectF& b) { return a.adjusted(0.5, 0.5, -0.5, -0.5).intersects(b); };
     for (const Shown& s : shown) {
         const QRectF box = QRectF(s.label->geometry());
-        if (!box.adjusted(-1, -1, 1, 1).contains(s.ink))
+        if (!box.adjusted(-1.25, -1.25, 1.25, 1.25).contains(s.ink))
             misfits << QStringLiteral("%1 is cut off: its glyphs cover %2,%3 %4x%5 of its %6,%7 %8x%9")
                            .arg(name(s.label))
                            .arg(s.ink.x()).arg(s.ink.y()).arg(s.ink.width()).arg(s.ink.height())

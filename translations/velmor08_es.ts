@@ -830,7 +830,7 @@
     </message>
     <message>
         <source>The velmor08 team</source>
-        <translation>El equipo de velmor08</translation>
+        <translation>Equipo velmor08</translation>
     </message>
     <message>
         <source>Questions and ideas: see the README</source>
