@@ -18,6 +18,7 @@
 #include "scores/highscores.h"
 #include "scores/scorefile.h"
 #include "shell/frmMain.h"
+#include "shell/lifecycle.h"
 
 #include <QDir>
 #include <QFile>
@@ -133,6 +134,7 @@ private slots:
     void textsFit_data();
     void textsFit();
     void scoreFilesWhateverLanguage();
+    void settingsWhateverLanguage();
 };
 
 void LanguageTest::everyTextTranslated_data()
@@ -306,6 +308,8 @@ void LanguageTest::panelInLanguage()
     QCOMPARE(QLocale().name(), locale);
     QCOMPARE(form->sbStatusBar->dateText(), QLocale(locale).toString(QDate::currentDate(), QLocale::ShortFormat));
     QCOMPARE(c.NameLabel(1, 0)->text(), QCoreApplication::translate("Scores", "Name"));
+    // Qt's own texts, the dialogs' buttons, in the language too (Brazilian ones for Portuguese).
+    QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"));
 }
 
 void LanguageTest::textsFit_data()
@@ -395,6 +399,26 @@ void LanguageTest::scoreFilesWhateverLanguage()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(german.value(scores::FileName(1)));
     }
+}
+
+// The placement and the zoom are kept as the same bytes by a German game as by an English one.
+void LanguageTest::settingsWhateverLanguage()
+{
+    const auto keep = [](const QString& language) {
+        testsupport::ResetSettings();
+        UseLanguage(language);
+        const auto form = testsupport::LoadedWindow();
+        form->chart->Zoom = 1.5;
+        form->move(40, 30);
+        shell::SavePlacement(*form);
+        shell::SaveZoom(*form);
+        QFile file(testsupport::TestHome() + QStringLiteral("/config/velmor08/velmor08.conf"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray english = keep(QString());
+    QVERIFY(english.contains("Zoom=150"));
+    for (const QString& language : Languages())
+        QCOMPARE(keep(language), english);
 }
 
 VELMOR08_TEST_MAIN(LanguageTest)
