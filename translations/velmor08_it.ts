@@ -779,7 +779,7 @@
     </message>
     <message>
         <source>&amp;Oxygen Group</source>
-        <translation>Gruppo dell’&amp;ossigeno</translation>
+        <translation>Calc&amp;ogeni</translation>
     </message>
     <message>
         <source>&amp;Halogens</source>
