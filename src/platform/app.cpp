@@ -79,8 +79,7 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     if (!g_holding) // another thread's message, come after the connection was made
         return g_previous(type, context, text);
     if (type == QtFatalMsg && text.contains(QLatin1String("no Qt platform plugin could be initialized"))) {
-        // Said in the player's language: the translations are loaded for it, with no application yet.
-        UseSystemLanguage();
+        // Said in the player's language, from its translation: the application is not there yet.
         const QString line =
             Tr(QT_TRANSLATE_NOOP("Display", "velmor08: cannot open %1: is a graphical session running?")).arg(DisplaysTried())
             + QLatin1Char('\n');

@@ -127,7 +127,6 @@ void Choose(const QStringList& languages, const QStringList& folders)
             QLocale::setDefault(variants.size() > 1 ? QLocale(variants.first()) : QLocale(g_language.own->language()));
         break;
     }
-    Install();
 }
 
 } // namespace
@@ -154,8 +153,11 @@ QString UseSystemLanguage()
 
 QString Translated(const char* context, const char* sourceText)
 {
-    if (QCoreApplication::instance())
+    if (g_language.installed)
         return QCoreApplication::translate(context, sourceText);
+    // Not yet installed, or no application to install them in: straight from the translation.
+    if (!g_language.chosen)
+        Choose(QLocale::system().uiLanguages(), TranslationFolders());
     if (g_language.own)
         if (const QString text = g_language.own->translate(context, sourceText); !text.isEmpty())
             return text;
@@ -188,6 +190,7 @@ void testing::UseLanguage(const QString& language, const QStringList& folders)
     Uninstall();
     QLocale::setDefault(QLocale::system());
     Choose(language.isEmpty() ? QStringList{QStringLiteral("C")} : language.split(QLatin1Char(':')), folders);
+    Install();
 }
 
 void testing::UseTranslationFolder(const QString& folder) { g_testFolders = {folder}; }

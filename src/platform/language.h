@@ -22,7 +22,8 @@ QStringList TranslationFolders();
 QString UseSystemLanguage();
 
 // A text in the language in use, also before the application exists (what is said on standard
-// error when no display can be opened): as QCoreApplication::translate.
+// error when no display can be opened): as QCoreApplication::translate, and before the language
+// is installed straight from the translation the system locale asks for.
 QString Translated(const char* context, const char* sourceText);
 
 // A decimal text of the element table ("55.847", "-259.19") written with the locale's decimal
