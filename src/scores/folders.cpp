@@ -46,11 +46,15 @@ void TellOnce(const QString& message)
 
 void TellFallback()
 {
-    TellOnce(Tr(QT_TRANSLATE_NOOP("Scores", "velmor08: cannot write the score folder %1; keeping the high scores in %2"))
+    TellOnce(Tr(QT_TRANSLATE_NOOP("Scores",
+                                  "velmor08: cannot write the score folder %1; keeping the high scores in %2"))
                  .arg(g_sharedFolder, PerUserFolder()));
 }
 
-void TellLost(const QString& path) { TellOnce(Tr(QT_TRANSLATE_NOOP("Scores", "velmor08: cannot save the high scores to %1")).arg(path)); }
+void TellLost(const QString& path)
+{
+    TellOnce(Tr(QT_TRANSLATE_NOOP("Scores", "velmor08: cannot save the high scores to %1")).arg(path));
+}
 
 bool DiskFull(int error) { return error == ENOSPC || error == EDQUOT; }
 
@@ -246,13 +250,15 @@ QString SaveInFolders(Columns& columns, RunScores& run, QList<int> modes, std::c
         const FolderLock lock(folder, wait);
         if (lock.status() == FolderLock::Status::Busy) {
             if (shared && !sharedOnly)
-                TellOnce(Tr(QT_TRANSLATE_NOOP("Scores", "velmor08: another game kept the score folder %1 locked; keeping the high scores in %2"))
+                TellOnce(Tr(QT_TRANSLATE_NOOP("Scores",
+                                              "velmor08: another game kept the score folder %1 locked; keeping the high scores in %2"))
                              .arg(folder, PerUserFolder()));
             because(folder, Tr(QT_TRANSLATE_NOOP("Scores", "another game kept the score folder locked")));
         }
         if (lock.status() == FolderLock::Status::Unavailable) {
             if (shared && !sharedOnly)
-                TellOnce(Tr(QT_TRANSLATE_NOOP("Scores", "velmor08: cannot lock the score folder %1; keeping the high scores in %2"))
+                TellOnce(Tr(QT_TRANSLATE_NOOP("Scores",
+                                              "velmor08: cannot lock the score folder %1; keeping the high scores in %2"))
                              .arg(folder, PerUserFolder()));
             because(folder, Tr(QT_TRANSLATE_NOOP("Scores", "cannot write the score folder")));
         }
@@ -269,13 +275,15 @@ QString SaveInFolders(Columns& columns, RunScores& run, QList<int> modes, std::c
             }
             if (saved.kind == Saved::NotAFile) {
                 if (shared)
-                    TellOnce(Tr(QT_TRANSLATE_NOOP("Scores", "velmor08: %1 is not a plain file; keeping its high scores in %2"))
+                    TellOnce(Tr(QT_TRANSLATE_NOOP("Scores",
+                                                  "velmor08: %1 is not a plain file; keeping its high scores in %2"))
                                  .arg(PathIn(folder, mode), PerUserFolder()));
                 because(PathIn(folder, mode), Tr(QT_TRANSLATE_NOOP("Scores", "not a plain file")));
                 continue;
             }
             if (shared && DiskFull(saved.error))
-                TellOnce(Tr(QT_TRANSLATE_NOOP("Scores", "velmor08: the disk of the score folder %1 is full; keeping the high scores in %2"))
+                TellOnce(Tr(QT_TRANSLATE_NOOP("Scores",
+                                              "velmor08: the disk of the score folder %1 is full; keeping the high scores in %2"))
                              .arg(folder, PerUserFolder()));
             else if (shared)
                 TellFallback();
