@@ -15,7 +15,8 @@ CMAKE_ARGS ?=
 OFFSCREEN_TESTS := $(basename $(notdir $(wildcard tests/test_*.cpp))) fuzz_scorefile_replay
 XVFB_TESTS      := $(basename $(notdir $(wildcard tests/xtest_*.cpp tests/wtest_*.cpp))) xtest_smallscreen_640x480 \
                    xtest_smallscreen_scale200 xtest_zoom_1920x1080 \
-                   xtest_zoom_scale200 xvfb_cleanup weston_cleanup
+                   xtest_zoom_scale200 xvfb_cleanup weston_cleanup \
+                   $(patsubst translations/velmor08_%.ts,xtest_language_%,$(wildcard translations/velmor08_*.ts))
 
 # $(call require-tests,BUILD-DIR,TEST-NAMES)
 define require-tests

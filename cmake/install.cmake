@@ -52,6 +52,7 @@ install(FILES ${VELMOR08_DATA_OUT}/${VELMOR08_APP_ID}.desktop DESTINATION ${CMAK
 install(FILES ${VELMOR08_DATA_OUT}/${VELMOR08_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${VELMOR08_ICON_OUT}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${VELMOR08_DATA_OUT}/velmor08.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${VELMOR08_QM_FILES} DESTINATION ${VELMOR08_TRANSLATIONS_INSTALL_DIR})
 
 # A direct install into the configured prefix (make install, as root) also sets up the shared score
 # folder as the package does; installs into another prefix or a staging folder leave it alone.

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation2 fonts-dejavu-core
   libgtest-dev clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick weston qt6-wayland

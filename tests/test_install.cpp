@@ -136,7 +136,7 @@ private slots:
     }
 
     // Exactly these files, nothing more: the executable, the desktop entry, the metainfo, the icons,
-    // the man page. Nothing goes outside the prefix.
+    // the man page, a translation for each .ts. Nothing goes outside the prefix.
     void installedFiles()
     {
         QStringList expected = {QStringLiteral("bin/velmor08"),
@@ -145,6 +145,8 @@ private slots:
                                 QStringLiteral("share/man/man6/velmor08.6.gz")};
         for (int size : kIconSizes)
             expected.append(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(appId_));
+        for (const QString& ts : QDir(kSourceDir + QStringLiteral("/translations")).entryList({QStringLiteral("velmor08_*.ts")}))
+            expected.append(QStringLiteral("share/velmor08/translations/") + QFileInfo(ts).completeBaseName() + QStringLiteral(".qm"));
         QStringList found;
         QDirIterator it(prefix_.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext())
@@ -153,6 +155,35 @@ private slots:
         expected.sort();
         QCOMPARE(found, expected);
         QVERIFY(QFileInfo(Installed(QStringLiteral("bin/velmor08"))).isExecutable());
+    }
+
+    // The installed program finds its translations: what it says when it finds no display is in the
+    // language asked for, and in English without one.
+    void installedTranslations_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("English") << QString() << QStringLiteral("is a graphical session running?");
+        QTest::newRow("German") << QStringLiteral("de") << QStringLiteral("Läuft eine grafische Sitzung?");
+        QTest::newRow("Portuguese") << QStringLiteral("pt") << QStringLiteral("há uma sessão gráfica a correr?");
+    }
+    void installedTranslations()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, said);
+        QProcess game;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        environment.insert(QStringLiteral("LANGUAGE"), language);
+        game.setProcessEnvironment(environment);
+        game.setProcessChannelMode(QProcess::MergedChannels);
+        game.start(Installed(QStringLiteral("bin/velmor08")), {});
+        QVERIFY(game.waitForFinished(60000));
+        QCOMPARE(game.exitCode(), 1);
+        const QString output = QString::fromUtf8(game.readAll());
+        QVERIFY2(output.contains(said), qPrintable(output));
     }
 
     // Each icon is the window icon's painting at that size, pixel for pixel.

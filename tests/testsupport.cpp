@@ -55,6 +55,15 @@ int Prepare(int, char**)
     qputenv("XDG_RUNTIME_DIR", g_homePath.toLocal8Bit());
     QDir().mkpath(ScoreFolder());
     scores::testing::UseScoreFolder(ScoreFolder());
+    // English, whatever the machine's locale, unless the test asks for a language; the program's
+    // translations come from the build folder.
+    const QByteArray language = qgetenv("VELMOR08_TEST_LANGUAGE");
+    qputenv("LC_ALL", "C.UTF-8");
+    if (language.isEmpty())
+        qunsetenv("LANGUAGE");
+    else
+        qputenv("LANGUAGE", language);
+    platform::testing::UseTranslationFolder(QStringLiteral(VELMOR08_BUILD_DIR "/translations"));
     return 0;
 }
 

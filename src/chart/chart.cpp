@@ -4,6 +4,7 @@
 #include "platform/units.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 using catalogue::Group;
 using platform::LabelStyle;
@@ -44,21 +45,21 @@ struct LegendRow {
 };
 
 const LegendRow kLegends[catalogue::kGroupCount] = {
-    {Group::Alkali, &Chart::lblAlkali, "Alkali Metals", {120, 0, 1080, 840}, Qt::AlignHCenter, false},
-    {Group::Alkaline, &Chart::lblAlkaline, "Alkaline Metals", {960, 600, 1080, 840}, Qt::AlignHCenter, false},
-    {Group::Transition, &Chart::lblTransition, "Transition Metals", {3022, 2040, 1440, 840}, Qt::AlignHCenter, false},
-    {Group::Aluminum, &Chart::lblAluminum, "Aluminum Group", {5640, 600, 1440, 840}, Qt::AlignHCenter, false},
-    {Group::Carbon, &Chart::lblCarbon, "Carbon Group", {6120, 600, 1440, 840}, Qt::AlignHCenter, false},
-    {Group::Nitrogen, &Chart::lblNitrogen, "Nitrogen Group", {6600, 600, 1440, 840}, Qt::AlignHCenter, false},
-    {Group::Oxygen, &Chart::lblOxygen, "Oxygen Group", {7080, 600, 1440, 840}, Qt::AlignHCenter, false},
-    {Group::Halogens, &Chart::lblHalogens, "Halogens", {7080, 960, 1440, 480}, Qt::AlignHCenter, false},
+    {Group::Alkali, &Chart::lblAlkali, QT_TRANSLATE_NOOP("Legend", "Alkali Metals"), {120, 0, 1080, 840}, Qt::AlignHCenter, false},
+    {Group::Alkaline, &Chart::lblAlkaline, QT_TRANSLATE_NOOP("Legend", "Alkaline Metals"), {960, 600, 1080, 840}, Qt::AlignHCenter, false},
+    {Group::Transition, &Chart::lblTransition, QT_TRANSLATE_NOOP("Legend", "Transition Metals"), {3022, 2040, 1440, 840}, Qt::AlignHCenter, false},
+    {Group::Aluminum, &Chart::lblAluminum, QT_TRANSLATE_NOOP("Legend", "Aluminum Group"), {5640, 600, 1440, 840}, Qt::AlignHCenter, false},
+    {Group::Carbon, &Chart::lblCarbon, QT_TRANSLATE_NOOP("Legend", "Carbon Group"), {6120, 600, 1440, 840}, Qt::AlignHCenter, false},
+    {Group::Nitrogen, &Chart::lblNitrogen, QT_TRANSLATE_NOOP("Legend", "Nitrogen Group"), {6600, 600, 1440, 840}, Qt::AlignHCenter, false},
+    {Group::Oxygen, &Chart::lblOxygen, QT_TRANSLATE_NOOP("Legend", "Oxygen Group"), {7080, 600, 1440, 840}, Qt::AlignHCenter, false},
+    {Group::Halogens, &Chart::lblHalogens, QT_TRANSLATE_NOOP("Legend", "Halogens"), {7080, 960, 1440, 480}, Qt::AlignHCenter, false},
     // "Nobel (Inert) Gases" is the spelling players have always seen; kept on purpose.
-    {Group::Nobel, &Chart::lblNobel, "Nobel (Inert) Gases", {7800, 0, 1800, 840}, Qt::AlignHCenter, false},
-    {Group::Lanthanide, &Chart::lblLanthanide, "Lanthanide Series", {600, 6240, 1560, 720}, Qt::AlignHCenter, false},
-    {Group::Actinide, &Chart::lblActinide, "Actinide Series", {840, 6960, 1050, 720}, Qt::AlignHCenter, false},
-    {Group::Metals, &Chart::lblMetals, "Metals", {1800, 840, 810, 360}, Qt::AlignHCenter, true},
-    {Group::NonMetals, &Chart::lblNonMetals, "Nonmetals", {6645, 840, 1365, 360}, Qt::AlignHCenter, true},
-    {Group::RareEarth, &Chart::lblRareEarth, "Rare-Earth Elements", {2400, 5760, 2610, 360}, Qt::AlignLeft, true},
+    {Group::Nobel, &Chart::lblNobel, QT_TRANSLATE_NOOP("Legend", "Nobel (Inert) Gases"), {7800, 0, 1800, 840}, Qt::AlignHCenter, false},
+    {Group::Lanthanide, &Chart::lblLanthanide, QT_TRANSLATE_NOOP("Legend", "Lanthanide Series"), {600, 6240, 1560, 720}, Qt::AlignHCenter, false},
+    {Group::Actinide, &Chart::lblActinide, QT_TRANSLATE_NOOP("Legend", "Actinide Series"), {840, 6960, 1050, 720}, Qt::AlignHCenter, false},
+    {Group::Metals, &Chart::lblMetals, QT_TRANSLATE_NOOP("Legend", "Metals"), {1800, 840, 810, 360}, Qt::AlignHCenter, true},
+    {Group::NonMetals, &Chart::lblNonMetals, QT_TRANSLATE_NOOP("Legend", "Nonmetals"), {6645, 840, 1365, 360}, Qt::AlignHCenter, true},
+    {Group::RareEarth, &Chart::lblRareEarth, QT_TRANSLATE_NOOP("Legend", "Rare-Earth Elements"), {2400, 5760, 2610, 360}, Qt::AlignLeft, true},
 };
 
 const LegendRow& LegendOf(Group group)
@@ -79,15 +80,22 @@ struct InfoRow {
 };
 
 const InfoRow kInfoRows[5] = {
-    {&Chart::lblElementHeading, "Element", {9480, 4680, 1215, 255}, &Chart::lblName, "Element Name", {9480, 4920, 1890, 360}},
-    {&Chart::lblAtomicnum, "Atomic Number", {6960, 5400, 1815, 255}, &Chart::lblNumber, "Atomic Number", {6960, 5640, 1980, 360}},
-    {&Chart::lblAtomicMassHeading, "Atomic Mass", {9480, 5400, 2295, 375}, &Chart::lblAtomicMass, "AtomicMass", {9480, 5640, 1530, 360}},
+    {&Chart::lblElementHeading, QT_TRANSLATE_NOOP("Panel", "Element"), {9480, 4680, 1215, 255},
+     &Chart::lblName, QT_TRANSLATE_NOOP("Panel", "Element Name"), {9480, 4920, 1890, 360}},
+    {&Chart::lblAtomicnum, QT_TRANSLATE_NOOP("Panel", "Atomic Number"), {6960, 5400, 1815, 255},
+     &Chart::lblNumber, QT_TRANSLATE_NOOP("Panel", "Atomic Number"), {6960, 5640, 1980, 360}},
+    {&Chart::lblAtomicMassHeading, QT_TRANSLATE_NOOP("Panel", "Atomic Mass"), {9480, 5400, 2295, 375},
+     &Chart::lblAtomicMass, QT_TRANSLATE_NOOP("Panel", "AtomicMass"), {9480, 5640, 1530, 360}},
     // "Celcius" in both headings is the spelling players have always seen; kept on purpose.
-    {&Chart::lblMeltingHeading, "Melting Point Celcius", {9480, 6120, 2295, 375}, &Chart::lblMelting, "MeltingPoint", {9480, 6360, 1905, 360}},
-    {&Chart::lblBoilingHeading, "Boiling Point Celcius", {9480, 6840, 2295, 375}, &Chart::lblBoiling, "BoilingPoint", {9480, 7080, 1725, 360}},
+    {&Chart::lblMeltingHeading, QT_TRANSLATE_NOOP("Panel", "Melting Point Celcius"), {9480, 6120, 2295, 375},
+     &Chart::lblMelting, QT_TRANSLATE_NOOP("Panel", "MeltingPoint"), {9480, 6360, 1905, 360}},
+    {&Chart::lblBoilingHeading, QT_TRANSLATE_NOOP("Panel", "Boiling Point Celcius"), {9480, 6840, 2295, 375},
+     &Chart::lblBoiling, QT_TRANSLATE_NOOP("Panel", "BoilingPoint"), {9480, 7080, 1725, 360}},
 };
 
 } // namespace
+
+QString VacantCaption() { return QCoreApplication::translate("Scores", "Name"); }
 
 QSize LayoutSize() { return {platform::UnitsToPixels(kClientWidth), platform::UnitsToPixels(kSurfaceHeight)}; }
 
@@ -105,7 +113,7 @@ void Chart::CreateControls()
     const LabelStyle clockBig{kPurple, 18, Qt::AlignHCenter, true};
     const LabelStyle clockRight{kPurple, 13.5, Qt::AlignRight, false};
     const LabelStyle clockColon{kPurple, 13.5, Qt::AlignLeft, true};
-    lblTime = new Label(Surface, QStringLiteral("Time"), {2160, 1440, 855, 435}, clockBig);
+    lblTime = new Label(Surface, QCoreApplication::translate("Clock", "Time"), {2160, 1440, 855, 435}, clockBig);
     lblMin = new Label(Surface, QStringLiteral("00"), {2160, 1800, 375, 375}, clockRight);
     lblColon = new Label(Surface, QStringLiteral(":"), {2520, 1800, 135, 345}, clockColon);
     lblSec = new Label(Surface, QStringLiteral("00"), {2520, 1800, 375, 375}, clockRight);
@@ -115,13 +123,13 @@ void Chart::CreateControls()
     const LabelStyle heading{kGreen, 12, Qt::AlignLeft, false};
     const LabelStyle value{kRed, 13.5, Qt::AlignLeft, true};
     for (const InfoRow& row : kInfoRows) {
-        this->*row.heading = new Label(Surface, QString::fromLatin1(row.headingCaption), row.headingRect, heading);
-        this->*row.value = new Label(Surface, QString::fromLatin1(row.valueCaption), row.valueRect, value);
+        this->*row.heading = new Label(Surface, QCoreApplication::translate("Panel", row.headingCaption), row.headingRect, heading);
+        this->*row.value = new Label(Surface, QCoreApplication::translate("Panel", row.valueCaption), row.valueRect, value);
     }
 
     for (const LegendRow& row : kLegends) {
         const LabelStyle style{kRed, 13.5, row.align, row.autoSize};
-        Label* label = new Label(Surface, QString::fromLatin1(row.caption), row.rect, style);
+        Label* label = new Label(Surface, QCoreApplication::translate("Legend", row.caption), row.rect, style);
         label->hide();
         this->*row.label = label;
     }
@@ -132,7 +140,7 @@ void Chart::CreateControls()
     for (int r = 0; r < 9; ++r) {
         const int top = 120 + 480 * r;
         for (int k = 0; k < 4; ++k) {
-            Label* name = new Label(Surface, QStringLiteral("Name"), {9120, top, 1695, 375}, scoreName);
+            Label* name = new Label(Surface, VacantCaption(), {9120, top, 1695, 375}, scoreName);
             Label* minutes = new Label(Surface, QString(), {10920, top, 375, 375}, scoreMin);
             Label* seconds = new Label(Surface, QString(), {11280, top, 375, 375}, scoreSec);
             // Names are never wrapped onto a second line that the next rank would cover.

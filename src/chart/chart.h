@@ -26,6 +26,10 @@ using ScoreArray = std::array<Label*, 4>; // one label per GameMode, all on the 
 inline constexpr int kClientWidth = 11925;
 inline constexpr int kSurfaceHeight = 7650;
 
+// What the name label of a vacant score row shows: "Name", in the player's language. The score
+// files write a vacant row "Name" in every language.
+QString VacantCaption();
+
 // The layout's size in logical pixels: the bare surface that shows every cell whole.
 QSize LayoutSize();
 

@@ -4,10 +4,14 @@
 #include "catalogue/elements.h"
 #include "chart/chart.h"
 
+#include <QCoreApplication>
+
 namespace explore {
 namespace {
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+QString Tr(const char* text) { return QCoreApplication::translate("ScreenReader", text); }
 
 // The words for element `index`'s tile shown as `picture`; empty when it is none of its tiles.
 QString TileWords(const Chart& chart, const QPixmap& picture, int index)
@@ -15,7 +19,7 @@ QString TileWords(const Chart& chart, const QPixmap& picture, int index)
     if (picture.isNull())
         return {};
     const catalogue::ElementRecord& e = catalogue::Element(index);
-    const QString named = Text(e.name) + QStringLiteral(", ") + Text(e.symbol);
+    const QString named = catalogue::ElementName(index) + QStringLiteral(", ") + Text(e.symbol);
     const qint64 key = picture.cacheKey();
     if (chart.frmHold.isOpen() && key == chart.frmHold.Picture(index).cacheKey())
         return named + QStringLiteral(", ") + QString::number(e.number);
@@ -29,39 +33,41 @@ QString TileWords(const Chart& chart, const QPixmap& picture, int index)
 QString CellPlace(int index)
 {
     const catalogue::ElementRecord& e = catalogue::Element(index);
-    const QString column = QStringLiteral("column %1").arg(e.column);
     if (e.row == 8)
-        return QStringLiteral("lanthanide row, ") + column;
+        return Tr(QT_TRANSLATE_NOOP("ScreenReader", "lanthanide row, column %1")).arg(e.column);
     if (e.row == 9)
-        return QStringLiteral("actinide row, ") + column;
-    return QStringLiteral("row %1, ").arg(e.row) + column;
+        return Tr(QT_TRANSLATE_NOOP("ScreenReader", "actinide row, column %1")).arg(e.column);
+    return Tr(QT_TRANSLATE_NOOP("ScreenReader", "row %1, column %2")).arg(e.row).arg(e.column);
 }
 
 QString CellName(const Chart& chart, int index)
 {
     const QPixmap& picture = chart.Image1[index]->picture();
     if (picture.isNull())
-        return QStringLiteral("empty, ") + CellPlace(index);
+        return Tr(QT_TRANSLATE_NOOP("ScreenReader", "empty, %1")).arg(CellPlace(index));
     const QString words = TileWords(chart, picture, index);
-    return words.isEmpty() ? QStringLiteral("a tile, ") + CellPlace(index) : words;
+    return words.isEmpty() ? Tr(QT_TRANSLATE_NOOP("ScreenReader", "a tile, %1")).arg(CellPlace(index)) : words;
 }
 
 QString HolderName(const Chart& chart)
 {
     const QString words = TileWords(chart, chart.imgHolder->picture(), chart.CurrentElement);
-    return words.isEmpty() ? QStringLiteral("Tile holder") : QStringLiteral("Tile to place: ") + words;
+    return words.isEmpty() ? Tr(QT_TRANSLATE_NOOP("ScreenReader", "Tile holder"))
+                           : Tr(QT_TRANSLATE_NOOP("ScreenReader", "Tile to place: %1")).arg(words);
 }
 
 QString HowToPlace()
 {
-    return QStringLiteral("Space or Enter picks up the tile and marks a cell, the arrow keys move the mark, "
-                          "Enter puts the tile on the marked cell, Escape puts it back. "
-                          "Or click the tile, then click its cell.");
+    return Tr(QT_TRANSLATE_NOOP("ScreenReader",
+                                "Space or Enter picks up the tile and marks a cell, the arrow keys move the mark, "
+                                "Enter puts the tile on the marked cell, Escape puts it back. "
+                                "Or click the tile, then click its cell."));
 }
 
 QString PanelValueName(const QLabel& heading, const QLabel& value)
 {
-    return value.text().isEmpty() ? heading.text() : heading.text() + QStringLiteral(": ") + value.text();
+    return value.text().isEmpty() ? heading.text()
+                                  : Tr(QT_TRANSLATE_NOOP("ScreenReader", "%1: %2")).arg(heading.text(), value.text());
 }
 
 QString ClockName(const Chart& chart)
@@ -73,11 +79,13 @@ QString ClockName(const Chart& chart)
 QString ScoreRowName(const Chart& chart, int rank, int mode)
 {
     const QString name = chart.NameLabel(rank, mode)->caption();
-    const QString place = QStringLiteral("Rank %1: ").arg(rank);
-    if (name == QLatin1String("Name")) // the mark of a vacant row
-        return place + QStringLiteral("vacant");
-    return place + (name.isEmpty() ? QStringLiteral("no name") : name) + QStringLiteral(", ") + chart.MinLabel(rank, mode)->caption()
-         + chart.SecLabel(rank, mode)->caption();
+    const QString place = QString::number(rank);
+    if (name == chart::VacantCaption()) // the mark of a vacant row
+        return Tr(QT_TRANSLATE_NOOP("ScreenReader", "Rank %1: vacant")).arg(place);
+    const QString time = chart.MinLabel(rank, mode)->caption() + chart.SecLabel(rank, mode)->caption();
+    if (name.isEmpty())
+        return Tr(QT_TRANSLATE_NOOP("ScreenReader", "Rank %1: no name, %2")).arg(place, time);
+    return Tr(QT_TRANSLATE_NOOP("ScreenReader", "Rank %1: %2, %3")).arg(place, name, time);
 }
 
 } // namespace explore

@@ -3,21 +3,20 @@
 
 #include "catalogue/elements.h"
 #include "chart/chart.h"
+#include "platform/language.h"
 
 using chart::Label;
 
 namespace explore {
-namespace {
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-} // namespace
 
 void ShowElement(Chart& chart, int index)
 {
     const catalogue::ElementRecord& e = catalogue::Element(index);
-    chart.lblName->setCaption(Text(e.name));
-    chart.lblAtomicMass->setCaption(Text(e.atomicMass));
-    chart.lblMelting->setCaption(Text(e.meltingPoint));
-    chart.lblBoiling->setCaption(Text(e.boilingPoint));
+    // The name in the player's language, the values with the locale's decimal separator.
+    chart.lblName->setCaption(catalogue::ElementName(index));
+    chart.lblAtomicMass->setCaption(platform::LocaleDecimal(e.atomicMass));
+    chart.lblMelting->setCaption(platform::LocaleDecimal(e.meltingPoint));
+    chart.lblBoiling->setCaption(platform::LocaleDecimal(e.boilingPoint));
     chart.lblNumber->setCaption(QString::number(e.number)); // written even while hidden
 }
 

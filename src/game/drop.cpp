@@ -5,6 +5,8 @@
 #include "platform/random.h"
 #include "chart/chart.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -68,7 +70,7 @@ bool Congratulate(const Chart& chart)
     // Only the game that the drop completed: not one started, nor a chart cleared, in between.
     if (chart.PlacedCount != kAllPlaced || ActiveMode(chart) == kNoMode || chart.Timer1->enabled())
         return false;
-    platform::MsgBox(QStringLiteral("Congratulations for completing the Periodic Table"));
+    platform::MsgBox(QCoreApplication::translate("Game", "Congratulations for completing the Periodic Table"));
     return true;
 }
 

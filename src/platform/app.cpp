@@ -1,5 +1,7 @@
 #include "platform/app.h"
 
+#include "platform/language.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QMutex>
@@ -24,21 +26,24 @@ struct HeldMessage {
 QMutex g_heldLock;
 QList<HeldMessage> g_held;
 
+QString Tr(const char* text) { return Translated("Display", text); }
+
 // The display a platform plugin that could not be loaded would have used, as the player set it.
 QString DisplayOf(const QString& plugin, bool installed)
 {
     if (!installed)
-        return QStringLiteral("the \"%1\" platform (not installed)").arg(plugin);
+        return Tr(QT_TRANSLATE_NOOP("Display", "the \"%1\" platform (not installed)")).arg(plugin);
     const auto named = [](const char* variable, const char* unnamed, const char* kind) {
         const QString name = qEnvironmentVariable(variable);
-        return name.isEmpty() ? QStringLiteral("%1 (%2 is not set)").arg(QLatin1String(unnamed), QLatin1String(variable))
-                              : QStringLiteral("the %1 display \"%2\"").arg(QLatin1String(kind), name);
+        return name.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Display", "%1 (%2 is not set)")).arg(Tr(unnamed), QLatin1String(variable))
+                              : Tr(kind).arg(name);
     };
     if (plugin == QLatin1String("xcb"))
-        return named("DISPLAY", "an X display", "X");
+        return named("DISPLAY", QT_TRANSLATE_NOOP("Display", "an X display"), QT_TRANSLATE_NOOP("Display", "the X display \"%1\""));
     if (plugin.startsWith(QLatin1String("wayland")))
-        return named("WAYLAND_DISPLAY", "a Wayland display", "Wayland");
-    return QStringLiteral("the display of the \"%1\" platform").arg(plugin);
+        return named("WAYLAND_DISPLAY", QT_TRANSLATE_NOOP("Display", "a Wayland display"),
+                     QT_TRANSLATE_NOOP("Display", "the Wayland display \"%1\""));
+    return Tr(QT_TRANSLATE_NOOP("Display", "the display of the \"%1\" platform")).arg(plugin);
 }
 
 // The displays tried, in the order Qt tried them, from its own reports of the plugins it could not load.
@@ -52,7 +57,8 @@ QString DisplaysTried()
         if (match.hasMatch() && !displays.contains(display))
             displays << display;
     }
-    return displays.isEmpty() ? QStringLiteral("a display") : displays.join(QStringLiteral(" nor "));
+    return displays.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Display", "a display"))
+                               : displays.join(Tr(QT_TRANSLATE_NOOP("Display", " nor ")));
 }
 
 void SayHeldMessages()
@@ -73,8 +79,10 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     if (!g_holding) // another thread's message, come after the connection was made
         return g_previous(type, context, text);
     if (type == QtFatalMsg && text.contains(QLatin1String("no Qt platform plugin could be initialized"))) {
-        const QString line = QStringLiteral("velmor08: cannot open %1: is a graphical session running?\n")
-                                 .arg(DisplaysTried());
+        // Said in the player's language, from its translation: the application is not there yet.
+        const QString line =
+            Tr(QT_TRANSLATE_NOOP("Display", "velmor08: cannot open %1: is a graphical session running?")).arg(DisplaysTried())
+            + QLatin1Char('\n');
         std::fputs(line.toLocal8Bit().constData(), stderr);
         std::fflush(stderr);
         std::_Exit(1); // no abort, no core dump: nothing is wrong with the program

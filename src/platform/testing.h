@@ -1,7 +1,8 @@
 #pragma once
 // What tests may set in the platform layer, and nothing else includes: the dialogs answered by
-// handlers of their own, and a random source that a test can replay.
+// handlers of their own, a random source that a test can replay, and the language.
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -24,5 +25,12 @@ void FreezeClockForRandom(bool frozen);          // reseeding then mixes in the 
 // written (0: they do not).
 void FailWritesBeforeRename(bool fail);
 void FailWritesWith(int error, const QString& folder = QString());
+
+// Speak the first language of a list written as LANGUAGE writes it ("de", "nl:it"; empty: English)
+// that the program has a translation for, from now on, with the program's translations from
+// the folders and Qt's own; the texts of windows made before keep their language. And a folder to
+// look for translations in before the program's own, for a test that starts the program.
+void UseLanguage(const QString& language, const QStringList& folders);
+void UseTranslationFolder(const QString& folder);
 
 } // namespace platform::testing

@@ -5,6 +5,7 @@
 #include "scores/scorefile.h"
 #include "scores/testing.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -29,6 +30,9 @@ QString g_sharedFolder = QStringLiteral(VELMOR08_SCORE_DIR);
 std::chrono::milliseconds g_lockWait = kLockWait;
 QSet<QString> g_told; // each message goes to standard error once
 
+// What the player is told, in the player's language.
+QString Tr(const char* text) { return QCoreApplication::translate("Scores", text); }
+
 QString PerUserFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 QString PathIn(const QString& folder, int mode) { return folder + QLatin1Char('/') + FileName(mode); }
 
@@ -42,11 +46,15 @@ void TellOnce(const QString& message)
 
 void TellFallback()
 {
-    TellOnce(QStringLiteral("velmor08: cannot write the score folder %1; keeping the high scores in %2")
+    TellOnce(Tr(QT_TRANSLATE_NOOP("Scores",
+                                  "velmor08: cannot write the score folder %1; keeping the high scores in %2"))
                  .arg(g_sharedFolder, PerUserFolder()));
 }
 
-void TellLost(const QString& path) { TellOnce(QStringLiteral("velmor08: cannot save the high scores to %1").arg(path)); }
+void TellLost(const QString& path)
+{
+    TellOnce(Tr(QT_TRANSLATE_NOOP("Scores", "velmor08: cannot save the high scores to %1")).arg(path));
+}
 
 bool DiskFull(int error) { return error == ENOSPC || error == EDQUOT; }
 
@@ -54,9 +62,9 @@ bool DiskFull(int error) { return error == ENOSPC || error == EDQUOT; }
 QString CauseOf(int error)
 {
     if (DiskFull(error))
-        return QStringLiteral("the disk is full");
+        return Tr(QT_TRANSLATE_NOOP("Scores", "the disk is full"));
     if (error == EACCES || error == EPERM || error == EROFS)
-        return QStringLiteral("cannot write the score folder");
+        return Tr(QT_TRANSLATE_NOOP("Scores", "cannot write the score folder"));
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
@@ -216,13 +224,13 @@ QString SaveInFolders(Columns& columns, RunScores& run, QList<int> modes, std::c
         return {};
     QStringList causes; // why each folder did not take a table, for the player
     const auto because = [&causes](const QString& where, const QString& cause) {
-        const QString line = QStringLiteral("%1: %2.").arg(where, cause);
+        const QString line = Tr(QT_TRANSLATE_NOOP("Scores", "%1: %2.")).arg(where, cause);
         if (!causes.contains(line))
             causes << line;
     };
     if (!sharedWritable) {
         TellFallback();
-        because(g_sharedFolder, QStringLiteral("cannot write the score folder"));
+        because(g_sharedFolder, Tr(QT_TRANSLATE_NOOP("Scores", "cannot write the score folder")));
     }
     std::array<QList<Row>, kModes> pending;
     QList<int> sharedModes = modes;
@@ -242,15 +250,17 @@ QString SaveInFolders(Columns& columns, RunScores& run, QList<int> modes, std::c
         const FolderLock lock(folder, wait);
         if (lock.status() == FolderLock::Status::Busy) {
             if (shared && !sharedOnly)
-                TellOnce(QStringLiteral("velmor08: another game kept the score folder %1 locked; keeping the high scores in %2")
+                TellOnce(Tr(QT_TRANSLATE_NOOP("Scores",
+                                              "velmor08: another game kept the score folder %1 locked; keeping the high scores in %2"))
                              .arg(folder, PerUserFolder()));
-            because(folder, QStringLiteral("another game kept the score folder locked"));
+            because(folder, Tr(QT_TRANSLATE_NOOP("Scores", "another game kept the score folder locked")));
         }
         if (lock.status() == FolderLock::Status::Unavailable) {
             if (shared && !sharedOnly)
-                TellOnce(QStringLiteral("velmor08: cannot lock the score folder %1; keeping the high scores in %2")
+                TellOnce(Tr(QT_TRANSLATE_NOOP("Scores",
+                                              "velmor08: cannot lock the score folder %1; keeping the high scores in %2"))
                              .arg(folder, PerUserFolder()));
-            because(folder, QStringLiteral("cannot write the score folder"));
+            because(folder, Tr(QT_TRANSLATE_NOOP("Scores", "cannot write the score folder")));
         }
         if (!lock.held())
             continue;
@@ -265,13 +275,15 @@ QString SaveInFolders(Columns& columns, RunScores& run, QList<int> modes, std::c
             }
             if (saved.kind == Saved::NotAFile) {
                 if (shared)
-                    TellOnce(QStringLiteral("velmor08: %1 is not a plain file; keeping its high scores in %2")
+                    TellOnce(Tr(QT_TRANSLATE_NOOP("Scores",
+                                                  "velmor08: %1 is not a plain file; keeping its high scores in %2"))
                                  .arg(PathIn(folder, mode), PerUserFolder()));
-                because(PathIn(folder, mode), QStringLiteral("not a plain file"));
+                because(PathIn(folder, mode), Tr(QT_TRANSLATE_NOOP("Scores", "not a plain file")));
                 continue;
             }
             if (shared && DiskFull(saved.error))
-                TellOnce(QStringLiteral("velmor08: the disk of the score folder %1 is full; keeping the high scores in %2")
+                TellOnce(Tr(QT_TRANSLATE_NOOP("Scores",
+                                              "velmor08: the disk of the score folder %1 is full; keeping the high scores in %2"))
                              .arg(folder, PerUserFolder()));
             else if (shared)
                 TellFallback();
@@ -296,7 +308,7 @@ QString SaveInFolders(Columns& columns, RunScores& run, QList<int> modes, std::c
     }
     if (!lost)
         return {};
-    return QStringLiteral("Your record could not be saved.\n") + causes.join(QLatin1Char('\n'));
+    return Tr(QT_TRANSLATE_NOOP("Scores", "Your record could not be saved.\n%1")).arg(causes.join(QLatin1Char('\n')));
 }
 
 } // namespace

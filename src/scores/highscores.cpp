@@ -6,15 +6,26 @@
 #include "scores/ranking.h"
 #include "scores/scorefile.h"
 
+#include <QCoreApplication>
+
 namespace scores {
 namespace {
+
+// A vacant row shows its name in the player's language and is kept as "Name" in every language, so
+// that a table reads and writes the same whatever language the game speaks. Only a vacant row
+// (no time, or 00:00) is shown so: a player's name is shown and kept as it was typed.
+bool VacantTime(const Row& row) { return row.minutes.isEmpty() || TimeValue(row.minutes, row.seconds) == 0; }
 
 Table ReadColumn(const Chart& chart, int mode)
 {
     Table table;
-    for (int rank = 1; rank <= kRanks; ++rank)
-        table[rank - 1] = {chart.NameLabel(rank, mode)->caption(), chart.MinLabel(rank, mode)->caption(),
-                           chart.SecLabel(rank, mode)->caption()};
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        Row& row = table[rank - 1];
+        row = {chart.NameLabel(rank, mode)->caption(), chart.MinLabel(rank, mode)->caption(),
+               chart.SecLabel(rank, mode)->caption()};
+        if (row.name == chart::VacantCaption() && VacantTime(row))
+            row.name = kVacantName;
+    }
     return table;
 }
 
@@ -22,7 +33,7 @@ void WriteColumn(Chart& chart, int mode, const Table& table)
 {
     for (int rank = 1; rank <= kRanks; ++rank) {
         const Row& row = table[rank - 1];
-        chart.NameLabel(rank, mode)->setCaption(row.name);
+        chart.NameLabel(rank, mode)->setCaption(IsVacant(row) ? chart::VacantCaption() : row.name);
         chart.MinLabel(rank, mode)->setCaption(row.minutes);
         chart.SecLabel(rank, mode)->setCaption(row.seconds);
     }
@@ -87,7 +98,7 @@ void EnterHighScore(Chart& chart, RunScores& run, int mode)
         return;
 
     // A name is kept to one line of its file, so it can never shift the lines after it.
-    const QString name = OneLine(platform::InputBox(place.prompt, QStringLiteral("High Score")));
+    const QString name = OneLine(platform::InputBox(place.prompt, QCoreApplication::translate("Scores", "High Score")));
     const Row row{name, minutes, QLatin1Char(':') + seconds};
     InsertAt(table, place.rank, row);
     WriteColumn(chart, mode, table);

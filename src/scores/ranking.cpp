@@ -1,5 +1,7 @@
 #include "scores/ranking.h"
 
+#include <QCoreApplication>
+
 namespace scores {
 namespace {
 // Far beyond any clock, small enough that minutes * 100 + 99 cannot overflow.
@@ -47,10 +49,10 @@ Place FindPlace(const Table& table, qint64 finishingTime)
     for (int rank = 1; rank <= kRanks; ++rank) {
         const Row& row = table[rank - 1];
         if (IsVacant(row))
-            return {rank, QStringLiteral("Enter your Name.")};
+            return {rank, QCoreApplication::translate("Scores", "Enter your Name.")};
         // An equal older time gives up its rank to the new one.
         if (TimeValue(row.minutes, row.seconds) >= finishingTime)
-            return {rank, QStringLiteral("Enter your name.")};
+            return {rank, QCoreApplication::translate("Scores", "Enter your name.")};
     }
     return {};
 }

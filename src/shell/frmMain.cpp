@@ -26,12 +26,12 @@ constexpr std::pair<Group, QAction* frmMain::*> kGroupItems[catalogue::kGroupCou
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent), chart(std::make_unique<chart::Chart>(this))
 {
-    setWindowTitle(QStringLiteral("Periodic Table"));
+    setWindowTitle(tr("Periodic Table"));
     setWindowIcon(catalogue::AppIcon());
     setCentralWidget(chart->Surface);
     CreateMenus();
     // The status bar belongs to the client area; the surface takes the rest of it.
-    sbStatusBar = new platform::StatusBar(this, QStringLiteral("Status"));
+    sbStatusBar = new platform::StatusBar(this, tr("Status"));
     setStatusBar(sbStatusBar);
     // The design size shows every cell whole, whatever height the platform's status bar takes.
     const QSize layout = chart::LayoutSize();
@@ -48,36 +48,36 @@ void frmMain::CreateMenus()
     using platform::Item;
     QMenuBar* bar = menuBar();
 
-    mnuFile = AddMenu(bar, QStringLiteral("&File"));
+    mnuFile = AddMenu(bar, tr("&File"));
     // The unavailable items are shown greyed, so the File separator that goes with them is not shown.
     mnuFileBar5 = AddSeparator(mnuFile, false);
-    mnuFileExit = AddItem(mnuFile, QStringLiteral("E&xit"), Item::Available);
+    mnuFileExit = AddItem(mnuFile, tr("E&xit"), Item::Available);
 
-    mnuView = AddMenu(bar, QStringLiteral("&View"));
-    mnuMetals = AddItem(mnuView, QStringLiteral("Show &Metals"), Item::Available);
-    mnuNonMetals = AddItem(mnuView, QStringLiteral("Show &Nonmetals"), Item::Available);
-    mnuRare = AddItem(mnuView, QStringLiteral("Show &Rare-Earth"), Item::Available);
+    mnuView = AddMenu(bar, tr("&View"));
+    mnuMetals = AddItem(mnuView, tr("Show &Metals"), Item::Available);
+    mnuNonMetals = AddItem(mnuView, tr("Show &Nonmetals"), Item::Available);
+    mnuRare = AddItem(mnuView, tr("Show &Rare-Earth"), Item::Available);
     Seperator[0] = AddSeparator(mnuView);
-    mnuAlkali = AddItem(mnuView, QStringLiteral("&Alkali Metals"), Item::Unavailable);
-    mnuAlkaline = AddItem(mnuView, QStringLiteral("A&lkaline Earth"), Item::Unavailable);
-    mnuTransition = AddItem(mnuView, QStringLiteral("&Transition Metals"), Item::Unavailable);
-    mnuAluminum = AddItem(mnuView, QStringLiteral("Al&uminum Group"), Item::Unavailable);
-    mnuCarbon = AddItem(mnuView, QStringLiteral("&Carbon Group"), Item::Unavailable);
-    mnuNitrogen = AddItem(mnuView, QStringLiteral("N&itrogen Group"), Item::Unavailable);
-    mnuOxygen = AddItem(mnuView, QStringLiteral("&Oxygen Group"), Item::Unavailable);
-    mnuHalogens = AddItem(mnuView, QStringLiteral("&Halogens"), Item::Unavailable);
+    mnuAlkali = AddItem(mnuView, tr("&Alkali Metals"), Item::Unavailable);
+    mnuAlkaline = AddItem(mnuView, tr("A&lkaline Earth"), Item::Unavailable);
+    mnuTransition = AddItem(mnuView, tr("&Transition Metals"), Item::Unavailable);
+    mnuAluminum = AddItem(mnuView, tr("Al&uminum Group"), Item::Unavailable);
+    mnuCarbon = AddItem(mnuView, tr("&Carbon Group"), Item::Unavailable);
+    mnuNitrogen = AddItem(mnuView, tr("N&itrogen Group"), Item::Unavailable);
+    mnuOxygen = AddItem(mnuView, tr("&Oxygen Group"), Item::Unavailable);
+    mnuHalogens = AddItem(mnuView, tr("&Halogens"), Item::Unavailable);
     // "Nobel(Inert) Gases" is the spelling players have always seen; kept on purpose.
-    mnuNobel = AddItem(mnuView, QStringLiteral("No&bel(Inert) Gases"), Item::Unavailable);
-    mnuLanthanide = AddItem(mnuView, QStringLiteral("&Lanthanide Series"), Item::Unavailable);
-    mnuActinide = AddItem(mnuView, QStringLiteral("Actini&de Series"), Item::Unavailable);
+    mnuNobel = AddItem(mnuView, tr("No&bel(Inert) Gases"), Item::Unavailable);
+    mnuLanthanide = AddItem(mnuView, tr("&Lanthanide Series"), Item::Unavailable);
+    mnuActinide = AddItem(mnuView, tr("Actini&de Series"), Item::Unavailable);
     Sepera = AddSeparator(mnuView);
-    mnuAll = AddItem(mnuView, QStringLiteral("Show &All"), Item::Available);
+    mnuAll = AddItem(mnuView, tr("Show &All"), Item::Available);
 
-    mnuPlayGame = AddMenu(bar, QStringLiteral("&Play Game"));
-    mnuPlayCommon = AddItem(mnuPlayGame, QStringLiteral("Play &Common Elements"), Item::Available);
-    mnuPlay = AddItem(mnuPlayGame, QStringLiteral("P&lay All"), Item::Unavailable, QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuWONumber = AddItem(mnuPlayGame, QStringLiteral("Play C&ommon w/o Atomic Number"), Item::Unavailable);
-    mnuPlayAtomic = AddItem(mnuPlayGame, QStringLiteral("Play &All w/o Atomic Number"), Item::Unavailable);
+    mnuPlayGame = AddMenu(bar, tr("&Play Game"));
+    mnuPlayCommon = AddItem(mnuPlayGame, tr("Play &Common Elements"), Item::Available);
+    mnuPlay = AddItem(mnuPlayGame, tr("P&lay All"), Item::Unavailable, QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuWONumber = AddItem(mnuPlayGame, tr("Play C&ommon w/o Atomic Number"), Item::Unavailable);
+    mnuPlayAtomic = AddItem(mnuPlayGame, tr("Play &All w/o Atomic Number"), Item::Unavailable);
 }
 
 QAction* frmMain::GroupMenuItem(Group group) const

@@ -44,7 +44,7 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTo
     picture->setGeometry(platform::UnitsRect(240, 720, 2415, 2535));
 
     using platform::SansFont;
-    lblUser = SplashLabel(frame, QStringLiteral("User"), {270, 300, 6855, 255}, SansFont(8.25),
+    lblUser = SplashLabel(frame, tr("User"), {270, 300, 6855, 255}, SansFont(8.25),
                           Qt::AlignRight | Qt::AlignTop);
     lblProductName = SplashLabel(frame, QStringLiteral("Product"), {2670, 1200, 4230, 720}, SansFont(29.25, true));
     QPalette green = lblProductName->palette();
@@ -52,17 +52,17 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTo
     lblProductName->setPalette(green);
     lblVersion = SplashLabel(frame, QStringLiteral("Version"), {6390, 2760, 615, 300}, SansFont(12, true),
                              Qt::AlignRight | Qt::AlignTop);
-    lblCompany = SplashLabel(frame, QStringLiteral("The velmor08 team"), {4710, 3330, 2415, 495}, SansFont(13.5));
-    lblWarning = SplashLabel(frame, QStringLiteral("Questions and ideas: see the README"), {300, 3720, 6855, 435},
+    lblCompany = SplashLabel(frame, tr("The velmor08 team"), {4710, 3330, 2415, 495}, SansFont(13.5));
+    lblWarning = SplashLabel(frame, tr("Questions and ideas: see the README"), {300, 3720, 6855, 435},
                              SansFont(13.5));
-    lblNotice = SplashLabel(frame, QStringLiteral("Free to use, copy and share for learning."), {360, 4200, 6735, 255},
+    lblNotice = SplashLabel(frame, tr("Free to use, copy and share for learning."), {360, 4200, 6735, 255},
                             QFont());
 }
 
 void frmSplash::SplashLoad()
 {
     const platform::Version v = platform::AppVersion();
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision));
+    lblVersion->setText(tr("Version %1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision));
     // Sized to its text, keeping its right edge where the layout puts it.
     const QRect box = lblVersion->geometry();
     const int width = lblVersion->sizeHint().width();

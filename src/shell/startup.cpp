@@ -3,6 +3,7 @@
 #include "platform/app.h"
 #include "platform/dialogs.h"
 #include "platform/endrequest.h"
+#include "platform/language.h"
 #include "shell/frmMain.h"
 #include "shell/lifecycle.h"
 #include "shell/splash.h"
@@ -19,6 +20,8 @@ std::unique_ptr<frmMain> StartUp(const StartUpObserver& observe)
             observe(name);
     };
     platform::PrepareApplication();
+    // The language first: every window is made with its texts.
+    platform::UseSystemLanguage();
     // From the first moment a signal that asks the program to end is kept, not fatal: once the
     // window is loaded it closes the program as File, Exit does.
     platform::OnEndRequest({});

@@ -14,6 +14,7 @@
 #include "shell/lifecycle.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QSessionManager>
@@ -145,7 +146,7 @@ void DescribeControls(const Chart& c)
 {
     using platform::SetAccessibleText;
     const Chart* p = &c;
-    SetAccessibleText(c.Surface, QAccessible::Client, [] { return QStringLiteral("Periodic Table chart"); },
+    SetAccessibleText(c.Surface, QAccessible::Client, [] { return QCoreApplication::translate("ScreenReader", "Periodic Table chart"); },
                       [] { return explore::HowToPlace(); });
     for (int i = 0; i < catalogue::kElementCount; ++i)
         SetAccessibleText(c.Image1[i], QAccessible::Cell, [p, i] { return explore::CellName(*p, i); },
