@@ -33,13 +33,14 @@ namespace {
 
 double Ms(std::int64_t ns) { return double(ns) / 1e6; }
 
-int StartUpToFirstFrame(QApplication& app)
+int StartUpToFirstFrame(QApplication& app, std::int64_t entered, std::int64_t opened)
 {
     // The moment of every start-up step ("splash-painted" as splash_painted_ns).
-    QString steps;
+    QString steps = QStringLiteral("main_entered_ns=%1 app_opened_ns=%2").arg(entered).arg(opened);
     bench::ReportFirstFrame([&] { return steps; });
     const auto form = shell::StartUp([&](const char* step) {
         const std::int64_t now = bench::MonotonicNs();
+        bench::MarkStep(step);
         steps += QStringLiteral(" %1_ns=%2").arg(QString::fromLatin1(step).replace(QLatin1Char('-'), QLatin1Char('_'))).arg(now);
     });
     return app.exec();
@@ -138,13 +139,17 @@ int WholeGame()
 
 int main(int argc, char** argv)
 {
+    const std::int64_t entered = bench::MonotonicNs();
+    bench::MarkStep("main-entered");
     // Opened as the game opens it.
     const auto app = platform::OpenApplication(argc, argv);
+    const std::int64_t opened = bench::MonotonicNs();
+    bench::MarkStep("app-opened");
     scores::testing::UseScoreFolder(QDir::home().filePath(QStringLiteral("scores")));
     const char* what = argc > 1 ? argv[1] : "";
     if (std::strcmp(what, "tiles") == 0)
         return FirstTilePass();
     if (std::strcmp(what, "drops") == 0)
         return WholeGame();
-    return StartUpToFirstFrame(*app);
+    return StartUpToFirstFrame(*app, entered, opened);
 }
