@@ -70,9 +70,12 @@ int FirstTilePass()
     frmMain form;
     const qreal ratio = form.devicePixelRatioF();
     const std::int64_t begin = bench::MonotonicNs();
+    // A set is painted when its first picture is asked for.
     form.chart->frmHold.Open(ratio);
+    form.chart->frmHold.Picture(0);
     const std::int64_t numbered = bench::MonotonicNs();
     form.chart->frmHold2.Open(ratio);
+    form.chart->frmHold2.Picture(0);
     const std::int64_t end = bench::MonotonicNs();
     bench::Report(QStringLiteral("tiles_ms=%1 numbered_set_ms=%2 plain_set_ms=%3")
                       .arg(Ms(end - begin), 0, 'f', 3)
