@@ -36,7 +36,7 @@ done
 ' profile "$build" "$keep"
 
 # Each dump made at a step holds the instructions since the dump before it; the program's own
-# process is the first one started (a forked helper, if any, is left out).
+# process is the first one started (a child it forks, if any, is left out).
 echo "Instructions per start-up step, in millions (callgrind, Ir), each from the step before"
 for program in bare splash game; do
   echo
