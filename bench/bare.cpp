@@ -1,115 +1,34 @@
-// The floor the game's start-up is measured against: a bare Qt window of the game's client size
-// (795 x 510 pixels above the status bar, the chart's design size) with the same menu bar (three menus, the same items,
-// access keys, shortcut and unavailable entries) and a status bar with the same three panels.
-// Nothing else: no splash, no controls, no tiles. With "size" it prints its window size and ends.
+// The floor the game's main window is measured against: the bare main window (barewindow.h)
+// alone, shown as the game shows its window. With "size" it prints its window size and ends.
+#include "barewindow.h"
 #include "firstframe.h"
 
 #include <QApplication>
-#include <QDateTime>
-#include <QLabel>
-#include <QLocale>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QStatusBar>
-#include <QTimer>
 
 #include <cstring>
 
-namespace {
-
-constexpr int kClientWidth = 795;
-constexpr int kSurfaceHeight = 510;
-
-struct MenuItem {
-    const char* caption; // nullptr: a separator
-    bool available;
-    bool shown;
-};
-
-constexpr MenuItem kFile[] = {{nullptr, true, false}, {"E&xit", true, true}};
-constexpr MenuItem kView[] = {
-    {"Show &Metals", true, true},         {"Show &Nonmetals", true, true},   {"Show &Rare-Earth", true, true},
-    {nullptr, true, true},                {"&Alkali Metals", false, true},   {"A&lkaline Earth", false, true},
-    {"&Transition Metals", false, true},  {"Al&uminum Group", false, true},  {"&Carbon Group", false, true},
-    {"N&itrogen Group", false, true},     {"&Oxygen Group", false, true},    {"&Halogens", false, true},
-    {"No&bel(Inert) Gases", false, true}, {"&Lanthanide Series", false, true}, {"Actini&de Series", false, true},
-    {nullptr, true, true},                {"Show &All", true, true},
-};
-constexpr MenuItem kPlay[] = {
-    {"Play &Common Elements", true, true},
-    {"P&lay All", false, true},
-    {"Play C&ommon w/o Atomic Number", false, true},
-    {"Play &All w/o Atomic Number", false, true},
-};
-
-template <std::size_t N>
-void AddMenu(QMenuBar* bar, const char* title, const MenuItem (&items)[N])
-{
-    QMenu* menu = bar->addMenu(QString::fromLatin1(title));
-    for (const MenuItem& item : items) {
-        QAction* action = item.caption ? menu->addAction(QString::fromLatin1(item.caption)) : menu->addSeparator();
-        action->setEnabled(item.available);
-        action->setVisible(item.shown);
-        if (item.caption && std::strcmp(item.caption, "P&lay All") == 0)
-            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    }
-}
-
-QLabel* Panel(QWidget* parent, int minWidth)
-{
-    auto* panel = new QLabel(parent);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setMinimumWidth(minWidth);
-    return panel;
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
+    const std::int64_t entered = bench::MonotonicNs();
+    bench::MarkStep("main-entered");
     QApplication app(argc, argv);
+    const std::int64_t opened = bench::MonotonicNs();
+    bench::MarkStep("app-opened");
     const bool sizeOnly = argc > 1 && std::strcmp(argv[1], "size") == 0;
     std::int64_t shown = 0;
     if (!sizeOnly)
-        bench::ReportFirstFrame([&] { return QStringLiteral("main_shown_ns=%1").arg(shown); });
+        bench::ReportFirstFrame([&] {
+            return QStringLiteral("main_entered_ns=%1 app_opened_ns=%2 main_shown_ns=%3").arg(entered).arg(opened).arg(shown);
+        });
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Bare window"));
-    window.setCentralWidget(new QWidget);
-    AddMenu(window.menuBar(), "&File", kFile);
-    AddMenu(window.menuBar(), "&View", kView);
-    AddMenu(window.menuBar(), "&Play Game", kPlay);
-
-    auto* status = new QStatusBar;
-    status->setSizeGripEnabled(true);
-    QLabel* text = Panel(status, 0);
-    text->setText(QStringLiteral("Status"));
-    QLabel* date = Panel(status, 96);
-    QLabel* time = Panel(status, 96);
-    date->setAlignment(Qt::AlignCenter);
-    time->setAlignment(Qt::AlignCenter);
-    status->addWidget(text, 1);
-    status->addPermanentWidget(date);
-    status->addPermanentWidget(time);
-    const auto refresh = [date, time] {
-        const QDateTime now = QDateTime::currentDateTime();
-        date->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
-        time->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
-    };
-    refresh();
-    QTimer clock;
-    QObject::connect(&clock, &QTimer::timeout, refresh);
-    clock.start(1000);
-    window.setStatusBar(status);
-
-    // As the game sizes its window: a smaller client area would draw the chart at a smaller scale.
-    window.resize(kClientWidth, window.menuBar()->sizeHint().height() + kSurfaceHeight + status->sizeHint().height());
+    const auto window = bench::BareMainWindow();
     if (sizeOnly) {
-        bench::Report(QStringLiteral("%1 %2").arg(window.width()).arg(window.height()));
+        bench::Report(QStringLiteral("%1 %2").arg(window->width()).arg(window->height()));
         return 0;
     }
-    window.showMaximized();
+    bench::MarkStep("main-created");
+    window->showMaximized();
     shown = bench::MonotonicNs();
+    bench::MarkStep("main-shown");
     return app.exec();
 }

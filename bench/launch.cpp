@@ -4,8 +4,8 @@
 // one after the other, the order turning by one each round so that no program always goes first.
 // A program prints key=value pairs on standard output. A key ending in _ns is a moment on
 // CLOCK_MONOTONIC: it is shown ending in _ms, as the time from just before the program was started.
-// For each program and key: median, minimum and maximum over the rounds; for each key that the
-// first two programs share: the ratio of the second's median to the first's.
+// For each program and key: median, minimum and maximum over the rounds; for each key that two
+// programs share: the ratio of the later program's median to the earlier one's.
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -149,13 +149,14 @@ int main(int argc, char** argv)
             std::printf("%-8s %-22s %5zu %10.3f %10.3f %10.3f\n", program.name.c_str(), key.c_str(), v.size(), Median(v),
                         *std::min_element(v.begin(), v.end()), *std::max_element(v.begin(), v.end()));
         }
-    if (programs.size() >= 2) {
-        const Program& base = programs[0];
-        const Program& other = programs[1];
-        for (const std::string& key : other.keys)
-            if (base.values.count(key))
-                std::printf("ratio    %-22s %s/%s = %.3f\n", key.c_str(), other.name.c_str(), base.name.c_str(),
-                            Median(other.values.at(key)) / Median(base.values.at(key)));
-    }
+    for (std::size_t later = 1; later < programs.size(); ++later)
+        for (std::size_t earlier = 0; earlier < later; ++earlier) {
+            const Program& base = programs[earlier];
+            const Program& other = programs[later];
+            for (const std::string& key : other.keys)
+                if (base.values.count(key))
+                    std::printf("ratio    %-22s %s/%s = %.3f\n", key.c_str(), other.name.c_str(), base.name.c_str(),
+                                Median(other.values.at(key)) / Median(base.values.at(key)));
+        }
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include "catalogue/elements.h"
 #include "catalogue/families.h"
+#include "catalogue/picturestore.h"
 #include "catalogue/tiles.h"
 
 #include <QImage>
@@ -50,6 +51,8 @@ private slots:
     void numberedAndPlainDifferOnlyInTheDigits();
     void tilesPaintedForTheDevicePixelRatio();
     void appIconShowsTheFamilyColours();
+    void storePaintsItsSetWhenFirstAskedFor_data();
+    void storePaintsItsSetWhenFirstAskedFor();
 };
 
 void CatalogueTest::records_data()
@@ -305,6 +308,62 @@ void CatalogueTest::appIconShowsTheFamilyColours()
             colours.insert(icon.pixel(x, y) & 0xFFFFFF);
     for (QRgb rgb : {0xFF0101u, 0x0199FFu, 0x01CDCDu, 0x339967u, 0xF0F130u})
         QVERIFY(colours.count(rgb));
+}
+
+void CatalogueTest::storePaintsItsSetWhenFirstAskedFor_data()
+{
+    QTest::addColumn<bool>("numbered");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<qreal>("scale"); // set after the store opens, before a picture is asked for
+    QTest::addColumn<qreal>("later"); // a scale set after the first pictures were given out
+    QTest::newRow("plain, as opened at the load") << false << 1.0 << 1.0 << 0.75;
+    QTest::newRow("plain on a 200 % screen") << false << 2.0 << 1.0 << 1.5;
+    QTest::newRow("plain, the chart shrunk before the first plain game") << false << 1.0 << 0.75 << 1.0;
+    QTest::newRow("plain, zoomed at 150 % on a 125 % screen") << false << 1.25 << 1.5 << 2.0;
+    QTest::newRow("numbered, zoomed before the first picture") << true << 1.0 << 2.0 << 1.0;
+}
+
+// A set painted on first use is the set painted at once: every tile pixel for pixel, for the
+// ratio the store was opened with and the scale it has by then. Until then it has given out no
+// picture, so no picture is taken for one of its tiles.
+void CatalogueTest::storePaintsItsSetWhenFirstAskedFor()
+{
+    QFETCH(bool, numbered);
+    QFETCH(qreal, ratio);
+    QFETCH(qreal, scale);
+    QFETCH(qreal, later);
+    const QPixmap other = PaintTile(0, numbered, ratio, scale);
+    PictureStore store(numbered);
+    store.Open(ratio);
+    store.SetPending(3, false);
+    store.SetScale(scale);
+    QVERIFY(!store.IsTile(other, 0));
+    QVERIFY(!store.IsTile(QPixmap(), 0));
+
+    std::vector<qint64> keys;
+    for (int i = 0; i < kElementCount; ++i) {
+        QCOMPARE(store.Picture(i).toImage(), PaintTile(i, numbered, ratio, scale).toImage());
+        QVERIFY(store.IsTile(store.Picture(i), i));
+        QVERIFY(!store.IsTile(store.Picture(i), (i + 1) % kElementCount));
+        keys.push_back(store.Picture(i).cacheKey());
+    }
+    QVERIFY(!store.IsTile(other, 0)); // the same pixels, but not the store's picture
+    // Asked again, the same pictures: the set is painted once.
+    for (int i = 0; i < kElementCount; ++i)
+        QCOMPARE(store.Picture(i).cacheKey(), keys[std::size_t(i)]);
+
+    // At another scale the set is painted anew; what was given out before is no longer its tile.
+    // The pending flags stay through it all.
+    const QPixmap before = store.Picture(57);
+    store.SetScale(later);
+    QVERIFY(!store.IsTile(before, 57));
+    QCOMPARE(store.Picture(57).toImage(), PaintTile(57, numbered, ratio, later).toImage());
+    QVERIFY(!store.Pending(3) && store.Pending(4));
+    QCOMPARE(store.PendingCount(), kElementCount - 1);
+    // A closed store answers for none of its tiles.
+    const QPixmap shown = store.Picture(57);
+    store.Close();
+    QVERIFY(!store.IsTile(shown, 57));
 }
 
 VELMOR08_TEST_MAIN(CatalogueTest)

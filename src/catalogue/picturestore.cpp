@@ -11,7 +11,7 @@ void PictureStore::Open(qreal devicePixelRatio)
     if (open_)
         return;
     devicePixelRatio_ = devicePixelRatio;
-    Paint();
+    painted_ = false;
     pending_.fill(true);
     open_ = true;
 }
@@ -21,14 +21,14 @@ void PictureStore::SetScale(qreal scale)
     if (scale == scale_)
         return;
     scale_ = scale;
-    if (open_)
-        Paint();
+    painted_ = false;
 }
 
-void PictureStore::Paint()
+void PictureStore::Paint() const
 {
     for (int i = 0; i < kElementCount; ++i)
         pictures_[i] = PaintTile(i, numbered_, devicePixelRatio_, scale_);
+    painted_ = true;
 }
 
 void PictureStore::Close() { open_ = false; }

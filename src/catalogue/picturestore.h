@@ -13,30 +13,45 @@ class PictureStore {
 public:
     explicit PictureStore(bool numbered) : numbered_(numbered) {}
 
-    // Paints the set once, the first time it is needed, with every pending flag true, for the
-    // chart at the scale last set.
+    // Opens the store with every pending flag true, for tiles at this device pixel ratio. The set
+    // is painted, for the chart at the scale last set, when a picture of it is first asked for:
+    // the plain set of a run that never plays a plain-tile game is never painted.
     void Open(qreal devicePixelRatio);
     void Close();
     bool isOpen() const { return open_; }
-    // The scale the chart is drawn at: an open set is painted again for it (the pending flags
-    // stay), a closed one is painted for it when it opens.
+    // The scale the chart is drawn at: the set is painted for it when a picture is next asked for
+    // (the pending flags stay).
     void SetScale(qreal scale);
     qreal scale() const { return scale_; }
     bool numbered() const { return numbered_; }
 
-    const QPixmap& Picture(int index) const { return pictures_[index]; }
+    // The tile of element `index`; the first question paints the whole set.
+    const QPixmap& Picture(int index) const
+    {
+        if (!painted_)
+            Paint();
+        return pictures_[index];
+    }
+    // Whether `picture` is the tile of element `index` of this open set, without painting the set:
+    // a set not painted yet has given no picture out.
+    bool IsTile(const QPixmap& picture, int index) const
+    {
+        return open_ && painted_ && !picture.isNull() && picture.cacheKey() == pictures_[index].cacheKey();
+    }
     bool Pending(int index) const { return pending_[index]; }
     void SetPending(int index, bool pending) { pending_[index] = pending; }
     int PendingCount() const;
 
 private:
-    void Paint();
+    void Paint() const;
 
     bool numbered_;
     bool open_ = false;
     qreal devicePixelRatio_ = 1.0;
     qreal scale_ = 1.0;
-    std::array<QPixmap, kElementCount> pictures_;
+    // The pictures for the ratio and scale above, once asked for.
+    mutable bool painted_ = false;
+    mutable std::array<QPixmap, kElementCount> pictures_;
     std::array<bool, kElementCount> pending_{};
 };
 

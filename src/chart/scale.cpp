@@ -11,10 +11,8 @@ namespace {
 // The set whose tile of element `index` a picture is, if it is one of them.
 catalogue::PictureStore* StoreShowing(Chart& chart, const QPixmap& picture, int index)
 {
-    if (picture.isNull())
-        return nullptr;
     for (catalogue::PictureStore* store : {&chart.frmHold, &chart.frmHold2})
-        if (store->isOpen() && picture.cacheKey() == store->Picture(index).cacheKey())
+        if (store->IsTile(picture, index))
             return store;
     return nullptr;
 }

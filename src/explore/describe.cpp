@@ -20,10 +20,9 @@ QString TileWords(const Chart& chart, const QPixmap& picture, int index)
         return {};
     const catalogue::ElementRecord& e = catalogue::Element(index);
     const QString named = catalogue::ElementName(index) + QStringLiteral(", ") + Text(e.symbol);
-    const qint64 key = picture.cacheKey();
-    if (chart.frmHold.isOpen() && key == chart.frmHold.Picture(index).cacheKey())
+    if (chart.frmHold.IsTile(picture, index))
         return named + QStringLiteral(", ") + QString::number(e.number);
-    if (chart.frmHold2.isOpen() && key == chart.frmHold2.Picture(index).cacheKey())
+    if (chart.frmHold2.IsTile(picture, index))
         return named;
     return {};
 }
