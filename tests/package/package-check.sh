@@ -43,7 +43,7 @@ build() {
 }
 one=$(umask 022 && build one "$work/one/velmor08" TZ=UTC LC_ALL=C.UTF-8)
 two=$(umask 002 && build two "$work/second-build/of-the-same-commit/velmor08" TZ=XYZ-13:45 LC_ALL=C CCACHE_RECACHE=1)
-[ -n "$one" ] && [ -n "$two" ] || fail "a build made no package"
+if [ -z "$one" ] || [ -z "$two" ]; then fail "a build made no package"; fi
 name=$(basename "$one")
 cp "$one" "$work/$name"
 
