@@ -68,8 +68,9 @@ bench: configure
 	@cmake --build --preset bench -j$(JOBS)
 	@bash bench/run.sh $(BUILD)
 
+# The umask too: CPack gives the package's members the modes of the files it wrote.
 package: build
-	@SOURCE_DATE_EPOCH=$(PACKAGE_DATE) cmake --build --preset package
+	@umask 022 && SOURCE_DATE_EPOCH=$(PACKAGE_DATE) cmake --build --preset package
 
 package-check: setup
 	@bash tests/package/package-check.sh
