@@ -4,6 +4,10 @@
 #              corpus, the same in-process tests and replay under AddressSanitizer and UBSan)
 # make fuzz  - a 30-second libFuzzer run of the score-file reader (not part of make test)
 # make bench - the benchmark (not part of make test)
+# make package - the Debian package, build/package/velmor08_<version>_amd64.deb
+# make package-check - the package built twice from the last commit in two fresh folders and compared
+#              byte for byte, lintian, hardening-check, then install, upgrade, remove and purge with
+#              apt-get (as root; not part of make test)
 # The build folders are those of the CMake presets (CMakePresets.json): default and asan.
 BUILD      := build
 ASAN_BUILD := build-asan
@@ -27,7 +31,10 @@ define require-tests
 	fi
 endef
 
-.PHONY: all setup configure build run test test-asan fuzz bench package install clean
+# The package's timestamps: the last commit's time, or without a git checkout the changelog's date.
+PACKAGE_DATE = $${SOURCE_DATE_EPOCH:-$$(git log -1 --format=%ct 2>/dev/null || dpkg-parsechangelog -l data/debian/changelog -S Timestamp)}
+
+.PHONY: all setup configure build run test test-asan fuzz bench package package-check install clean
 
 all: build
 
@@ -62,8 +69,12 @@ bench: configure
 	@cmake --build --preset bench -j$(JOBS)
 	@bash bench/run.sh $(BUILD)
 
+# The umask too: CPack gives the package's members the modes of the files it wrote.
 package: build
-	@cmake --build --preset package
+	@umask 022 && SOURCE_DATE_EPOCH=$(PACKAGE_DATE) cmake --build --preset package
+
+package-check: setup
+	@bash tests/package/package-check.sh
 
 install: build
 	@cmake --install $(BUILD)

@@ -13,6 +13,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file hyperfine groff-base
   libxcb1-dev libsm-dev valgrind
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+  lintian devscripts diffoscope-minimal
 )
 
 missing=()

@@ -1,5 +1,6 @@
 // The installed tree: the build is installed into a temporary prefix, and every file a desktop
-// install needs is checked for its content and by the freedesktop validators.
+// install needs is checked for its content and by the freedesktop validators; the executable for
+// the hardening the package promises, the copyright and changelog for what Debian asks of them.
 #include "scores/testing.h"
 #include "catalogue/tiles.h"
 #include "scores/highscores.h"
@@ -10,6 +11,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -135,14 +139,17 @@ private slots:
         QVERIFY2(install.exitCode == 0, qPrintable(install.output));
     }
 
-    // Exactly these files, nothing more: the executable, the desktop entry, the metainfo, the icons,
-    // the man page, a translation for each .ts. Nothing goes outside the prefix.
+    // Exactly these files, nothing more: the executable in games/ (where Debian puts games), the
+    // desktop entry, the metainfo, the icons, the man page, the copyright and the changelog, a
+    // translation for each .ts. Nothing goes outside the prefix.
     void installedFiles()
     {
-        QStringList expected = {QStringLiteral("bin/velmor08"),
+        QStringList expected = {QStringLiteral("games/velmor08"),
                                 QStringLiteral("share/applications/%1.desktop").arg(appId_),
                                 QStringLiteral("share/metainfo/%1.metainfo.xml").arg(appId_),
-                                QStringLiteral("share/man/man6/velmor08.6.gz")};
+                                QStringLiteral("share/man/man6/velmor08.6.gz"),
+                                QStringLiteral("share/doc/velmor08/copyright"),
+                                QStringLiteral("share/doc/velmor08/changelog.gz")};
         for (int size : kIconSizes)
             expected.append(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(appId_));
         for (const QString& ts : QDir(kSourceDir + QStringLiteral("/translations")).entryList({QStringLiteral("velmor08_*.ts")}))
@@ -154,7 +161,96 @@ private slots:
         found.sort();
         expected.sort();
         QCOMPARE(found, expected);
-        QVERIFY(QFileInfo(Installed(QStringLiteral("bin/velmor08"))).isExecutable());
+        QVERIFY(QFileInfo(Installed(QStringLiteral("games/velmor08"))).isExecutable());
+    }
+
+    // The executable is hardened as Debian builds its packages. hardening-check cannot tell the
+    // checked string functions from the plain ones when every call's size is known at compile time
+    // (this program's case), nor see control-flow protection when Debian 12's start files lack its
+    // mark; the checked functions are seen in the compile commands instead: every one of the game's
+    // sources is compiled with _FORTIFY_SOURCE in an optimised build.
+    void hardened()
+    {
+        if (CacheValue(QStringLiteral("VELMOR08_SANITIZE")) == QStringLiteral("ON"))
+            QSKIP("the sanitizer build leaves the checked functions out");
+        const QStringList optimised = {QStringLiteral("Release"), QStringLiteral("RelWithDebInfo"), QStringLiteral("MinSizeRel")};
+        if (!optimised.contains(CacheValue(QStringLiteral("CMAKE_BUILD_TYPE"))))
+            QSKIP("the checked functions need an optimised build");
+        const Run check = RunTool(QStringLiteral("hardening-check"),
+                                  {QStringLiteral("--nofortify"), QStringLiteral("--nocfprotection"),
+                                   Installed(QStringLiteral("games/velmor08"))});
+        QVERIFY2(check.exitCode == 0, qPrintable(check.output));
+        for (const char* property : {"Position Independent Executable: yes", "Stack protected: yes",
+                                     "Read-only relocations: yes", "Immediate binding: yes"})
+            QVERIFY2(check.output.contains(QLatin1String(property)), qPrintable(check.output));
+
+        QFile commands(kBuildDir + QStringLiteral("/compile_commands.json"));
+        QVERIFY(commands.open(QIODevice::ReadOnly));
+        const QJsonArray entries = QJsonDocument::fromJson(commands.readAll()).array();
+        int gameSources = 0;
+        for (const QJsonValue& entry : entries) {
+            const QString file = QDir::cleanPath(entry[QStringLiteral("file")].toString());
+            if (!file.startsWith(kSourceDir + QStringLiteral("/src/")) && !file.startsWith(kSourceDir + QStringLiteral("/app/")))
+                continue;
+            ++gameSources;
+            const QString command = entry[QStringLiteral("command")].toString();
+            QVERIFY2(command.contains(QStringLiteral(" -D_FORTIFY_SOURCE=2 ")), qPrintable(command));
+        }
+        QVERIFY(gameSources > 0);
+    }
+
+    // Both compressed files carry no name and no time, so that two builds give the same bytes.
+    void compressedWithoutNameOrTime_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("man page") << QStringLiteral("share/man/man6/velmor08.6.gz");
+        QTest::newRow("changelog") << QStringLiteral("share/doc/velmor08/changelog.gz");
+    }
+    void compressedWithoutNameOrTime()
+    {
+        QFETCH(QString, file);
+        QFile gz(Installed(file));
+        QVERIFY(gz.open(QIODevice::ReadOnly));
+        const QByteArray header = gz.read(10);
+        QCOMPARE(header.left(3), QByteArray("\x1f\x8b\x08"));
+        QCOMPARE(int(header[3]) & 0x08, 0); // FNAME
+        QCOMPARE(header.mid(4, 4), QByteArray(4, '\0')); // MTIME
+    }
+
+    // The changelog is a Debian changelog whose newest entry is this version, by the package's
+    // maintainer.
+    void changelog()
+    {
+        QTemporaryDir dir;
+        const QString plain = dir.filePath(QStringLiteral("changelog"));
+        const Run unpack = RunTool(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("zcat \"$0\" > \"$1\""),
+                                                           Installed(QStringLiteral("share/doc/velmor08/changelog.gz")), plain});
+        QVERIFY2(unpack.exitCode == 0, qPrintable(unpack.output));
+        const auto field = [&](const QString& name) {
+            const Run parse = RunTool(QStringLiteral("dpkg-parsechangelog"), {QStringLiteral("-l"), plain, QStringLiteral("-S"), name});
+            return parse.exitCode == 0 ? parse.output.trimmed() : parse.output;
+        };
+        QCOMPARE(field(QStringLiteral("Source")), QStringLiteral("velmor08"));
+        QCOMPARE(field(QStringLiteral("Version")), CacheValue(QStringLiteral("CMAKE_PROJECT_VERSION")));
+        QCOMPARE(field(QStringLiteral("Maintainer")), CacheValue(QStringLiteral("VELMOR08_CONTACT")));
+    }
+
+    // The copyright file is in Debian's machine-readable format, and the licence it names for the
+    // project's files is the one in LICENSE at the top of the repository.
+    void copyright()
+    {
+        QFile file(Installed(QStringLiteral("share/doc/velmor08/copyright")));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(text.startsWith(QStringLiteral("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n")));
+        const QRegularExpressionMatch all = QRegularExpression(QStringLiteral("\nFiles: \\*\nCopyright: [^\n]+\nLicense: (\\S+)\n")).match(text);
+        QVERIFY2(all.hasMatch(), qPrintable(text));
+        QCOMPARE(all.captured(1), QStringLiteral("GPL-3+"));
+        QVERIFY(text.contains(QStringLiteral("\nLicense: GPL-3+\n This program is free software")));
+        QVERIFY(text.contains(QStringLiteral("/usr/share/common-licenses/GPL-3")));
+        const QString license = SourceText(QStringLiteral("LICENSE"));
+        QVERIFY(license.contains(QStringLiteral("GNU GENERAL PUBLIC LICENSE")));
+        QVERIFY(license.contains(QStringLiteral("Version 3, 29 June 2007")));
     }
 
     // The installed program finds its translations: what it says when it finds no display is in the
