@@ -275,7 +275,7 @@ private slots:
         environment.insert(QStringLiteral("LANGUAGE"), language);
         game.setProcessEnvironment(environment);
         game.setProcessChannelMode(QProcess::MergedChannels);
-        game.start(Installed(QStringLiteral("bin/velmor08")), {});
+        game.start(Installed(QStringLiteral("games/velmor08")), {});
         QVERIFY(game.waitForFinished(60000));
         QCOMPARE(game.exitCode(), 1);
         const QString output = QString::fromUtf8(game.readAll());
