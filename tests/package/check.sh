@@ -53,6 +53,10 @@ expected=(/usr/games/velmor08
 for size in 16 32 48 64 128 256; do
   expected+=("/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
 done
+# A translation for each language of the source tree.
+for ts in "$here"/../../translations/velmor08_*.ts; do
+  expected+=("/usr/share/velmor08/translations/$(basename "${ts%.ts}").qm")
+done
 
 # What was there before, to be put back at the end.
 parent_before=
@@ -122,7 +126,7 @@ expect_installed() {
   [ -x /usr/games/velmor08 ] || fail "$2: /usr/games/velmor08 is not executable"
 }
 expect_files_gone() {
-  for path in "${expected[@]}" /usr/share/doc/velmor08; do
+  for path in "${expected[@]}" /usr/share/doc/velmor08 /usr/share/velmor08; do
     [ ! -e "$path" ] || fail "$1: $path is still there"
   done
 }
